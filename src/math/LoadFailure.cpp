@@ -1,0 +1,14 @@
+#include "math/LoadFailure.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void endWithLoadFailure(const std::string& message)
+{
+    // Some messages carry no line break of their own; end the line so the shell prompt starts clean.
+    std::fputs(message.c_str(), stdout);
+    if (message.empty() || message.back() != '\n')
+        std::fputc('\n', stdout);
+    std::fflush(stdout);
+    std::exit(EXIT_FAILURE);
+}

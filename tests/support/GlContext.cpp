@@ -1,0 +1,74 @@
+#include "GlContext.h"
+
+#include "Xvfb.h"
+
+#include <GL/freeglut.h>
+#include <cstdio>
+
+void useGlContext()
+{
+    static int window = 0;
+    if (window == 0) {
+        ensureDisplay();
+        int argc = 1;
+        char name[] = "halvane-tests";
+        char* argv[] = {name, nullptr};
+        glutInit(&argc, argv);
+        glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+        glutInitWindowSize(GL_TEST_WIDTH, GL_TEST_HEIGHT);
+        window = glutCreateWindow("halvane-tests");
+    }
+    glutSetWindow(window);
+    glViewport(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT);
+    glReadBuffer(GL_BACK);
+    glDrawBuffer(GL_BACK);
+}
+
+void applySceneState()
+{
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glCullFace(GL_FRONT);
+    glFrontFace(GL_CW);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_TEXTURE_2D);
+}
+
+Rgb Picture::at(int x, int y) const
+{
+    const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+    return Rgb{p[0], p[1], p[2]};
+}
+
+int Picture::countNonBlack() const
+{
+    int count = 0;
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
+        count += (rgb[i] | rgb[i + 1] | rgb[i + 2]) != 0;
+    return count;
+}
+
+void Picture::save(const std::string& path) const
+{
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        return;
+    std::fprintf(f, "P6\n%d %d\n255\n", width, height);
+    for (int y = height - 1; y >= 0; --y)
+        std::fwrite(&rgb[static_cast<std::size_t>(y) * width * 3], 1, static_cast<std::size_t>(width) * 3, f);
+    std::fclose(f);
+}
+
+Picture readPicture()
+{
+    glFinish();
+    Picture picture;
+    picture.width = GL_TEST_WIDTH;
+    picture.height = GL_TEST_HEIGHT;
+    picture.rgb.resize(static_cast<std::size_t>(picture.width) * picture.height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, picture.width, picture.height, GL_RGB, GL_UNSIGNED_BYTE, picture.rgb.data());
+    return picture;
+}
