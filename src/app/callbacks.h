@@ -1,0 +1,17 @@
+// The scene set-up and the GLUT callbacks that make up the program's frames and input.
+#pragma once
+
+void setupScene();
+void reshape(int width, int height);
+
+// The frame: idleStep moves the world by the keys held; idle adds the redisplay request.
+// drawFrame draws everything but does not swap; display swaps and times the frame.
+void idleStep();
+void idle();
+void drawFrame();
+void display();
+
+void keyDown(unsigned char key, int x, int y);
+void keyUp(unsigned char key, int x, int y);
+void specialKeyUp(int key, int x, int y);
+void passiveMotion(int x, int y);

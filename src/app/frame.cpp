@@ -1,0 +1,43 @@
+// The frame: idle moves the camera by the keys held, display draws and times the frame.
+#include "app/callbacks.h"
+#include "app/globals.h"
+
+#include <GL/freeglut.h>
+
+void idleStep()
+{
+    float step = frameTimer.speedFactor * 0.15f;
+    if (forwardHeld)
+        camera.moveForward(step);
+    if (backwardHeld)
+        camera.moveForward(-step);
+    if (rightHeld)
+        camera.strafe(step);
+    if (leftHeld)
+        camera.strafe(-step);
+    camera.updateSide();
+}
+
+void idle()
+{
+    idleStep();
+    glutPostRedisplay();
+}
+
+void drawFrame()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    gluLookAt(camera.position.x, camera.position.y, camera.position.z, camera.viewPoint.x, camera.viewPoint.y,
+              camera.viewPoint.z, camera.up.x, camera.up.y, camera.up.z);
+    // Lighting is never enabled; the light is still placed in world coordinates every frame.
+    glLightfv(GL_LIGHT1, GL_POSITION, lightPosition);
+    glShadeModel(GL_SMOOTH);
+}
+
+void display()
+{
+    drawFrame();
+    glutSwapBuffers();
+    frameTimer.update();
+}

@@ -1,0 +1,59 @@
+// One-time scene set-up: fixed OpenGL state, data, projection, camera and frame timer.
+#include "app/callbacks.h"
+#include "app/globals.h"
+#include "platform/Platform.h"
+
+namespace {
+
+void setFixedState()
+{
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    // Clockwise polygons are front faces and front faces are culled: only polygons that
+    // appear counter-clockwise on screen are drawn, so walls show from inside only.
+    glCullFace(GL_FRONT);
+    glFrontFace(GL_CW);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_TEXTURE_2D);
+}
+
+// The projection keeps the start-up window's 4:3 aspect for the life of the program.
+void setProjection()
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, static_cast<double>(windowWidth) / static_cast<double>(windowHeight), 1.0, 100.0);
+}
+
+void placeCamera()
+{
+    camera.position.set(7.5f, 4.0f, 0.0f);
+    camera.viewPoint.set(0.0f, 4.0f, 0.0f);
+    camera.up.set(0.0f, 1.0f, 0.0f);
+    camera.updateSide();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(camera.position.x, camera.position.y, camera.position.z, camera.viewPoint.x, camera.viewPoint.y,
+              camera.viewPoint.z, camera.up.x, camera.up.y, camera.up.z);
+}
+
+}  // namespace
+
+void setupScene()
+{
+    architectureMode = GL_QUADS;
+    setFixedState();
+    setProjection();
+    placeCamera();
+    frameTimer = FrameTimer(60.0f, systemClock());
+}
+
+// Only the viewport follows the window; the projection stays as set up.
+void reshape(int width, int height)
+{
+    glViewport(0, 0, width, height);
+    windowWidth = width;
+    windowHeight = height;
+}

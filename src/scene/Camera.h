@@ -1,0 +1,28 @@
+// The first-person viewer: eye position, the point looked at, up, and the strafe direction.
+// Walking stays on the floor plane; the mouse turns the view around the eye.
+#pragma once
+
+#include "math/Vec3.h"
+
+class Pointer;
+
+// The screen point the pointer is pinned to; every offset from it becomes a turn.
+constexpr int MOUSE_CENTRE_X = 320;
+constexpr int MOUSE_CENTRE_Y = 240;
+
+struct Camera {
+    Vec3 position;
+    Vec3 viewPoint;
+    Vec3 up;
+    Vec3 side;
+    Pointer* pointer;
+
+    Camera();
+
+    void moveForward(float speed);
+    void strafe(float speed);
+    void rotateView(float angle, float x, float y, float z);
+    // The window coordinates GLUT passes are not used: the pointer is read in screen pixels.
+    void mouseLook(int x, int y);
+    void updateSide();
+};

@@ -1,0 +1,127 @@
+// Walking on the floor plane and looking around with a pinned pointer.
+#include "FakePlatform.h"
+#include "scene/Camera.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CameraTest : public testing::Test {
+protected:
+    FakePointer pointer;
+    Camera camera;
+
+    // The camera as the scene set-up places it: at (7.5, 4, 0) looking along -x.
+    void SetUp() override
+    {
+        camera.pointer = &pointer;
+        camera.position.set(7.5f, 4.0f, 0.0f);
+        camera.viewPoint.set(0.0f, 4.0f, 0.0f);
+        camera.up.set(0.0f, 1.0f, 0.0f);
+        camera.updateSide();
+    }
+
+    float viewLength() const { return (camera.viewPoint - camera.position).length(); }
+};
+
+void expectVec(Vec3 v, float x, float y, float z, float tolerance = 1e-5f)
+{
+    EXPECT_NEAR(v.x, x, tolerance);
+    EXPECT_NEAR(v.y, y, tolerance);
+    EXPECT_NEAR(v.z, z, tolerance);
+}
+
+TEST(CameraConstruction, LooksAlongXWithZUp)
+{
+    Camera camera;
+    expectVec(camera.position, 0, 0, 0);
+    expectVec(camera.viewPoint, 1, 0, 0);
+    expectVec(camera.side, 0, -1, 0);
+}
+
+TEST_F(CameraTest, SideIsTheViewersRight)
+{
+    expectVec(camera.side, 0, 0, -1);
+    camera.strafe(1.0f);
+    expectVec(camera.position, 7.5f, 4, -1);
+    expectVec(camera.viewPoint, 0, 4, -1);
+}
+
+TEST_F(CameraTest, MoveForwardWalksAlongTheView)
+{
+    camera.moveForward(0.15f);
+    expectVec(camera.position, 7.35f, 4, 0);
+    expectVec(camera.viewPoint, -0.15f, 4, 0);
+    camera.moveForward(-0.15f);
+    expectVec(camera.position, 7.5f, 4, 0);
+}
+
+TEST_F(CameraTest, LookingUpWalksSlowerAndStaysOnTheFloorPlane)
+{
+    camera.rotateView(static_cast<float>(M_PI / 4), camera.side.x, camera.side.y, camera.side.z);
+    Vec3 before = camera.position;
+    camera.moveForward(1.0f);
+    EXPECT_NEAR((camera.position - before).length(), std::cos(M_PI / 4), 1e-5);
+    EXPECT_EQ(camera.position.y, 4.0f);
+}
+
+TEST_F(CameraTest, PointerAtTheCentreChangesNothing)
+{
+    Vec3 view = camera.viewPoint;
+    camera.mouseLook(0, 0);
+    EXPECT_EQ(pointer.warps, 0);
+    expectVec(camera.viewPoint, view.x, view.y, view.z, 0.0f);
+}
+
+TEST_F(CameraTest, PointerRightTurnsRightAndIsPutBack)
+{
+    pointer.x = 720;  // 400 pixels: one radian
+    camera.mouseLook(5, 5);
+    EXPECT_EQ(pointer.warps, 1);
+    EXPECT_EQ(pointer.x, 320);
+    EXPECT_EQ(pointer.y, 240);
+    Vec3 view = camera.viewPoint - camera.position;
+    // Turning right from -x swings the view toward the old right, -z.
+    expectVec(view, -7.5f * std::cos(1.0f), 0, -7.5f * std::sin(1.0f));
+    EXPECT_NEAR(viewLength(), 7.5f, 1e-4f);
+}
+
+TEST_F(CameraTest, PointerAboveLooksUp)
+{
+    pointer.y = 140;
+    camera.mouseLook(0, 0);
+    Vec3 view = camera.viewPoint - camera.position;
+    EXPECT_NEAR(view.y, 7.5f * std::sin(0.25f), 1e-4f);
+    EXPECT_NEAR(viewLength(), 7.5f, 1e-4f);
+}
+
+TEST_F(CameraTest, RotationKeepsTheViewLength)
+{
+    for (int i = 0; i < 100; ++i)
+        camera.rotateView(0.37f, 0.0f, 1.0f, 0.0f);
+    EXPECT_NEAR(viewLength(), 7.5f, 1e-3f);
+}
+
+TEST_F(CameraTest, LookingStraightUpKeepsTheLastSideAndStrafesSafely)
+{
+    camera.viewPoint.set(7.5f, 11.5f, 0.0f);
+    camera.updateSide();
+    expectVec(camera.side, 0, 0, -1);
+    camera.strafe(1.0f);
+    EXPECT_TRUE(std::isfinite(camera.position.x) && std::isfinite(camera.position.z));
+    expectVec(camera.position, 7.5f, 4, -1);
+}
+
+TEST_F(CameraTest, PitchPastVerticalNeverGivesNaN)
+{
+    pointer.y = 240 - 700;  // 1.75 radians up: past straight up
+    camera.mouseLook(0, 0);
+    camera.updateSide();
+    camera.strafe(0.5f);
+    camera.moveForward(0.5f);
+    EXPECT_TRUE(std::isfinite(camera.position.x) && std::isfinite(camera.position.z));
+    EXPECT_TRUE(std::isfinite(camera.side.x) && std::isfinite(camera.side.z));
+}
+
+}  // namespace
