@@ -1,0 +1,80 @@
+// End-to-end harness: the real halvane binary on a private X server, started from a
+// scratch folder whose bin/ the test fills, driven with xdotool, watched through its
+// console output and screenshots.
+#pragma once
+
+#include "Xvfb.h"
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Screenshot {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;  // top row first
+
+    struct Pixel {
+        int r, g, b;
+    };
+    Pixel at(int x, int y) const;
+    // Share of pixels whose colour differs from the other picture's by more than a little.
+    double differenceFrom(const Screenshot& other) const;
+    double nonBlackShare() const;
+    bool savePng(const std::string& path) const;
+};
+
+struct ExitResult {
+    bool exited = false;  // ended within the time allowed
+    bool signaled = false;
+    int status = -1;      // exit status, or the signal number when signaled
+};
+
+class Session {
+public:
+    // Starts an X server and prepares an empty scratch folder with build/ and bin/.
+    Session();
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Fills bin/ with the committed data files; a test may then replace or remove some.
+    void useCommittedData();
+    std::string binPath(const std::string& name) const { return scratch_ + "/bin/" + name; }
+    void writeBinFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+    void removeBinFile(const std::string& name) const;
+
+    void start();
+    bool running();
+    ExitResult waitForExit(std::chrono::milliseconds timeout);
+    std::string console() const;
+    bool waitForConsole(const std::string& text, std::chrono::milliseconds timeout) const;
+
+    // Waits until the window titled "halvane" is mapped and its first frames are drawn.
+    bool waitForWindow(std::chrono::milliseconds timeout);
+    // The window's position on the screen and its size, from the X server.
+    bool windowGeometry(int& x, int& y, int& width, int& height);
+
+    void xdotool(const std::string& arguments) const;
+    void key(const std::string& name) const { xdotool("key " + name); }
+    void keyDown(const std::string& name) const { xdotool("keydown " + name); }
+    void keyUp(const std::string& name) const { xdotool("keyup " + name); }
+    void pointerPosition(int& x, int& y) const;
+
+    Screenshot screenshot() const;
+    // Lets the program draw a few frames after an input.
+    static void settle(std::chrono::milliseconds time = std::chrono::milliseconds(400));
+
+    const std::string& display() const { return server_.display(); }
+
+private:
+    Xvfb server_;
+    std::string scratch_;
+    int pid_ = -1;
+    bool reaped_ = false;
+    int exitStatus_ = 0;
+};
+
+// Screenshots of failing or interesting moments go here so that a person can look at them.
+std::string screenshotDir();
