@@ -4,8 +4,11 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -59,20 +62,41 @@ inline Bytes solidTga(unsigned width, unsigned height, std::uint8_t r, std::uint
     return file;
 }
 
+// A path in the temporary folder that no other test process uses, since tests run in parallel.
 inline std::string tempPath(const std::string& name)
 {
-    return testing::TempDir() + "halvane_" + name;
+    return testing::TempDir() + "halvane_" + std::to_string(getpid()) + "_" + name;
 }
 
-// Writes the bytes to a file in the temporary folder and returns its path.
-inline std::string writeTempFile(const std::string& name, const Bytes& bytes)
+// Files still to be removed when the process ends: a death-test child ends through exit(),
+// which skips the destructors of the test's locals.
+inline std::vector<std::string>& tempFilesLeft()
 {
-    const std::string path = tempPath(name);
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    EXPECT_NE(f, nullptr) << path;
-    if (f) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
-    return path;
+    static std::vector<std::string> paths;
+    static const int registered = std::atexit([] {
+        for (const std::string& path : tempFilesLeft())
+            std::remove(path.c_str());
+    });
+    (void)registered;
+    return paths;
 }
+
+// A file written into the temporary folder for one test and removed after it.
+struct TempFile {
+    std::string path;
+
+    TempFile(const std::string& name, const Bytes& bytes) : path(tempPath(name))
+    {
+        tempFilesLeft().push_back(path);
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        EXPECT_NE(f, nullptr) << path;
+        if (f) {
+            std::fwrite(bytes.data(), 1, bytes.size(), f);
+            std::fclose(f);
+        }
+    }
+    TempFile(const std::string& name, const std::string& text) : TempFile(name, Bytes(text.begin(), text.end())) {}
+    ~TempFile() { std::remove(path.c_str()); }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+};

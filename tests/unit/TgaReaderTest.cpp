@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace {
 
 const Bytes TWO_BY_TWO_PIXELS = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C};
@@ -195,7 +193,8 @@ INSTANTIATE_TEST_SUITE_P(BrokenFiles, TgaDecodeRefuses, testing::ValuesIn(broken
 
 TEST(ReadTga, AnnouncesAndDecodesTheFile)
 {
-    const std::string path = writeTempFile("good.tga", concat(TgaHeaderBytes().bytes(), TWO_BY_TWO_PIXELS));
+    const TempFile file("good.tga", concat(TgaHeaderBytes().bytes(), TWO_BY_TWO_PIXELS));
+    const std::string& path = file.path;
     testing::internal::CaptureStdout();
     const TgaDecode decoded = readTga(path.c_str());
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "loading tga file: " + path + "\n");
@@ -204,8 +203,8 @@ TEST(ReadTga, AnnouncesAndDecodesTheFile)
 
 TEST(ReadTga, BrokenFileReasonNamesTheFile)
 {
-    const std::string path = writeTempFile("deep.tga", concat(with([](TgaHeaderBytes& h) { h.bits = 32; }).bytes(),
-                                                                 Bytes(16, 0)));
+    const TempFile file("deep.tga", concat(with([](TgaHeaderBytes& h) { h.bits = 32; }).bytes(), Bytes(16, 0)));
+    const std::string& path = file.path;
     testing::internal::CaptureStdout();
     const TgaDecode decoded = readTga(path.c_str());
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "loading tga file: " + path + "\n");
@@ -215,7 +214,6 @@ TEST(ReadTga, BrokenFileReasonNamesTheFile)
 TEST(ReadTga, MissingFilePrintsNothing)
 {
     const std::string path = tempPath("no_such_file.tga");
-    unlink(path.c_str());
     testing::internal::CaptureStdout();
     const TgaDecode decoded = readTga(path.c_str());
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
