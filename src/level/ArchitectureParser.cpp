@@ -1,0 +1,74 @@
+// Two passes over the text, as the loader always worked: count the numbers, then allocate
+// the arrays once at their final size and fill them.
+#include "level/ArchitectureParser.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr std::uint64_t NUMBERS_PER_RECORD = 5;
+
+std::string describe(char c)
+{
+    const unsigned byte = static_cast<unsigned char>(c);
+    if (std::isprint(static_cast<int>(byte)))
+        return std::string("'") + c + "'";
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "byte 0x%02X", byte);
+    return hex;
+}
+
+// Hands every number to store(index, value) in file order. Numbers are what the C library's
+// float conversion accepts, the same as the formatted input the files were written for.
+template <typename Store>
+std::string forEachNumber(const std::string& text, Store store)
+{
+    const char* p = text.c_str();
+    const char* const end = p + text.size();
+    int line = 1;
+    std::uint64_t index = 0;
+    while (true) {
+        for (; p < end && std::isspace(static_cast<unsigned char>(*p)); ++p)
+            line += *p == '\n';
+        if (p == end)
+            return {};
+        char* after = nullptr;
+        const float value = std::strtof(p, &after);
+        if (after == p)
+            return "line " + std::to_string(line) + ": " + describe(*p) + " cannot start a number";
+        store(index++, value);
+        p = after;
+    }
+}
+
+}  // namespace
+
+ArchitectureRecords parseArchitecture(const std::string& text)
+{
+    ArchitectureRecords records;
+    std::uint64_t numbers = 0;
+    records.reason = forEachNumber(text, [&numbers](std::uint64_t, float) { ++numbers; });
+    if (!records.ok())
+        return records;
+    const std::uint64_t count = (numbers + NUMBERS_PER_RECORD - 1) / NUMBERS_PER_RECORD;
+    if (count > std::uint64_t(INT_MAX)) {
+        records.reason = "more than " + std::to_string(INT_MAX) + " records";
+        return records;
+    }
+    records.vertexCount = int(count);
+    records.vertices.assign(count * 3, 0.0f);
+    records.texCoords.assign(count * 2, 0.0f);
+    forEachNumber(text, [&records](std::uint64_t index, float value) {
+        const std::uint64_t record = index / NUMBERS_PER_RECORD;
+        const std::uint64_t field = index % NUMBERS_PER_RECORD;
+        if (field < 3)
+            records.vertices[record * 3 + field] = value;
+        else
+            records.texCoords[record * 2 + field - 3] = value;
+    });
+    return records;
+}

@@ -1,0 +1,20 @@
+// Reading the text of an architecture part file: records of five numbers x y z u v,
+// separated by any white space, as the level's walls and ceiling are stored.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Either the records of a file or the reason it cannot be used.
+struct ArchitectureRecords {
+    int vertexCount = 0;
+    std::vector<float> vertices;   // 3 floats per record: x, y, z
+    std::vector<float> texCoords;  // 2 floats per record: u, v
+    std::string reason;            // names the line, not the file
+
+    bool ok() const { return reason.empty(); }
+};
+
+// A last record with fewer than five numbers still counts; its missing numbers are zero.
+// Never prints or ends the process.
+ArchitectureRecords parseArchitecture(const std::string& text);

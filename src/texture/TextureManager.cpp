@@ -1,0 +1,67 @@
+// Loading TGA files into OpenGL texture objects, and rebuilding them all with new filtering.
+#include "texture/TextureManager.h"
+
+#include "math/LoadFailure.h"
+#include "texture/TgaReader.h"
+
+#include <cstdio>
+
+namespace {
+
+// Without mipmaps only GL_LINEAR leaves the texture complete; a mipmap filter would turn it white.
+GLint minificationFilter(bool trilinear, bool mipmapping)
+{
+    if (!mipmapping)
+        return GL_LINEAR;
+    return trilinear ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR_MIPMAP_NEAREST;
+}
+
+void upload(const TgaImage& image, bool mipmapping)
+{
+    if (mipmapping)
+        gluBuild2DMipmaps(GL_TEXTURE_2D, image.components, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
+                          image.pixels.data());
+    else
+        glTexImage2D(GL_TEXTURE_2D, 0, image.components, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                     image.pixels.data());
+}
+
+}  // namespace
+
+int TextureManager::loadTexture(const char* path, bool trilinear, bool mipmapping)
+{
+    if (textureCount >= MAX_TEXTURES)
+        endWithLoadFailure("Too many textures.\n");
+    const TgaDecode decoded = readTga(path);
+    if (!decoded.ok())
+        endWithLoadFailure(decoded.reason);
+
+    fileNames[textureCount] = path;
+    glGenTextures(1, &allTextures[textureCount]);
+    glBindTexture(GL_TEXTURE_2D, allTextures[textureCount]);
+    std::printf("binding texture: id = %d", int(allTextures[textureCount]));
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    std::printf("binding... allTextures[%d] = %d\n", textureCount, int(allTextures[textureCount]));
+    ++textureCount;
+
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minificationFilter(trilinear, mipmapping));
+    upload(decoded.image, mipmapping);
+    return textureCount - 1;
+}
+
+void TextureManager::reloadAll(bool trilinear, bool mipmapping)
+{
+    const int slots = textureCount;
+    textureCount = 0;
+    reloading = true;
+    std::printf("\nreloading:\n");
+    glDeleteTextures(slots, allTextures);
+    for (int slot = 0; slot < slots; ++slot) {
+        // A copy, because the load overwrites the slot's name with the path it is given.
+        const std::string name = fileNames[slot];
+        std::printf("%s:\n", name.c_str());
+        loadTexture(name.c_str(), trilinear, mipmapping);
+    }
+    reloading = false;
+}

@@ -1,0 +1,12 @@
+// One decoded TGA picture as OpenGL takes it: RGB bytes, rows bottom to top.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+struct TgaImage {
+    int components = 0;  // bytes per pixel, handed to OpenGL as the internal format
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels;  // height rows of width * 3 bytes, no padding, R G B
+};

@@ -1,0 +1,248 @@
+// The texture table on a real OpenGL context: slots, console texts, the filters and mipmap
+// levels OpenGL really holds, rebuilding with new filtering, and the load failures.
+#include "texture/TextureManager.h"
+
+#include "GlContext.h"
+#include "StdoutToStderr.h"
+#include "TgaBytes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TextureManagerGLTest : public testing::Test {
+protected:
+    TextureManager manager;
+
+    void SetUp() override
+    {
+        GTEST_FLAG_SET(death_test_style, "threadsafe");
+        useGlContext();
+        applySceneState();
+    }
+    void TearDown() override { glDeleteTextures(manager.textureCount, manager.allTextures); }
+};
+
+std::string loadLines(const std::string& path, int slot, GLuint name)
+{
+    const std::string id = std::to_string(name);
+    return "loading tga file: " + path + "\nbinding texture: id = " + id + "binding... allTextures[" +
+           std::to_string(slot) + "] = " + id + "\n";
+}
+
+GLint boundParameter(GLenum parameter)
+{
+    GLint value = -1;
+    glGetTexParameteriv(GL_TEXTURE_2D, parameter, &value);
+    return value;
+}
+
+GLint boundLevelWidth(GLint level)
+{
+    GLint width = -1;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &width);
+    return width;
+}
+
+GLuint boundTexture()
+{
+    GLint name = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
+    return GLuint(name);
+}
+
+// The first texel of the bound texture's base level, as OpenGL holds it.
+Rgb boundFirstTexel()
+{
+    GLint width = boundLevelWidth(0);
+    GLint height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    std::vector<std::uint8_t> rgb(std::size_t(width) * std::size_t(height) * 3 + 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return Rgb{rgb[0], rgb[1], rgb[2]};
+}
+
+// Fills the window with the bound texture, so that an incomplete texture would show as not textured.
+Rgb drawBoundTextureAndReadCentre()
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 1, 0, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3f(1, 1, 1);
+    glBegin(GL_QUADS);  // counter-clockwise on screen: a back face, which the scene state draws
+    glTexCoord2f(0, 0), glVertex2f(0, 0);
+    glTexCoord2f(1, 0), glVertex2f(1, 0);
+    glTexCoord2f(1, 1), glVertex2f(1, 1);
+    glTexCoord2f(0, 1), glVertex2f(0, 1);
+    glEnd();
+    const Picture picture = readPicture();
+    const Rgb centre = picture.at(GL_TEST_WIDTH / 2, GL_TEST_HEIGHT / 2);
+    if (centre.r != 200 || centre.g != 30 || centre.b != 40)
+        picture.save(tempPath("texture_filter_failure.ppm"));
+    return centre;
+}
+
+void expectRgb(Rgb actual, int r, int g, int b)
+{
+    EXPECT_EQ(int(actual.r), r);
+    EXPECT_EQ(int(actual.g), g);
+    EXPECT_EQ(int(actual.b), b);
+}
+
+TEST_F(TextureManagerGLTest, FirstTwoLoadsFillSlotsZeroAndOne)
+{
+    const TempFile red("red.tga", solidTga(4, 4, 200, 30, 40));
+    const TempFile blue("blue.tga", solidTga(4, 4, 10, 20, 250));
+    testing::internal::CaptureStdout();
+    const int first = manager.loadTexture(red.path.c_str(), true, true);
+    const int second = manager.loadTexture(blue.path.c_str(), true, true);
+    const std::string printed = testing::internal::GetCapturedStdout();
+
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(second, 1);
+    EXPECT_EQ(manager.textureCount, 2);
+    EXPECT_EQ(manager.fileNames[0], red.path);
+    EXPECT_EQ(manager.fileNames[1], blue.path);
+    EXPECT_NE(manager.allTextures[0], manager.allTextures[1]);
+    EXPECT_TRUE(glIsTexture(manager.allTextures[0]));
+    EXPECT_EQ(boundTexture(), manager.allTextures[1]);
+    EXPECT_EQ(printed, loadLines(red.path, 0, manager.allTextures[0]) + loadLines(blue.path, 1, manager.allTextures[1]));
+}
+
+struct FilterCase {
+    bool trilinear;
+    bool mipmapping;
+    GLint minFilter;
+};
+
+class TextureFilterGLTest : public TextureManagerGLTest, public testing::WithParamInterface<FilterCase> {};
+
+TEST_P(TextureFilterGLTest, OpenGlHoldsTheFiltersAndLevelsAndDrawsTheTexture)
+{
+    const TempFile file("filtered.tga", solidTga(4, 4, 200, 30, 40));
+    testing::internal::CaptureStdout();
+    manager.loadTexture(file.path.c_str(), GetParam().trilinear, GetParam().mipmapping);
+    testing::internal::GetCapturedStdout();
+
+    EXPECT_EQ(boundParameter(GL_TEXTURE_MIN_FILTER), GetParam().minFilter);
+    EXPECT_EQ(boundParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+    EXPECT_EQ(boundLevelWidth(0), 4);
+    EXPECT_EQ(boundLevelWidth(1), GetParam().mipmapping ? 2 : 0);
+    EXPECT_EQ(boundLevelWidth(2), GetParam().mipmapping ? 1 : 0);
+    expectRgb(boundFirstTexel(), 200, 30, 40);
+    expectRgb(drawBoundTextureAndReadCentre(), 200, 30, 40);
+}
+
+INSTANTIATE_TEST_SUITE_P(FlagPairs, TextureFilterGLTest,
+                         testing::Values(FilterCase{false, false, GL_LINEAR},
+                                         FilterCase{false, true, GL_LINEAR_MIPMAP_NEAREST},
+                                         FilterCase{true, true, GL_LINEAR_MIPMAP_LINEAR},
+                                         FilterCase{true, false, GL_LINEAR}),
+                         [](const testing::TestParamInfo<FilterCase>& row) {
+                             return std::string(row.param.trilinear ? "Trilinear" : "Bilinear") +
+                                    (row.param.mipmapping ? "Mipmapped" : "BaseLevelOnly");
+                         });
+
+TEST_F(TextureManagerGLTest, TwentiethLoadFitsTwentyFirstEndsWithStatusOne)
+{
+    const TempFile file("tile.tga", solidTga(2, 2, 1, 2, 3));
+    testing::internal::CaptureStdout();
+    int slot = -1;
+    for (int i = 0; i < MAX_TEXTURES; ++i)
+        slot = manager.loadTexture(file.path.c_str(), false, false);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(slot, 19);
+    EXPECT_EQ(manager.textureCount, 20);
+    EXPECT_EXIT(
+        {
+            sendStdoutToStderr();
+            manager.loadTexture(file.path.c_str(), false, false);
+        },
+        testing::ExitedWithCode(1), "(^|\n)Too many textures\\.\n$");
+}
+
+TEST_F(TextureManagerGLTest, ReloadAllKeepsSlotsAndFilesWithNewFiltering)
+{
+    const TempFile red("reload_red.tga", solidTga(4, 4, 200, 30, 40));
+    const TempFile blue("reload_blue.tga", solidTga(4, 4, 10, 20, 250));
+    testing::internal::CaptureStdout();
+    manager.loadTexture(red.path.c_str(), true, true);
+    manager.loadTexture(blue.path.c_str(), true, true);
+    testing::internal::GetCapturedStdout();
+
+    testing::internal::CaptureStdout();
+    manager.reloadAll(false, false);
+    const std::string printed = testing::internal::GetCapturedStdout();
+
+    EXPECT_EQ(printed, "\nreloading:\n" + red.path + ":\n" + loadLines(red.path, 0, manager.allTextures[0]) +
+                           blue.path + ":\n" + loadLines(blue.path, 1, manager.allTextures[1]));
+    EXPECT_EQ(manager.textureCount, 2);
+    EXPECT_FALSE(manager.reloading);
+    EXPECT_EQ(manager.fileNames[0], red.path);
+    EXPECT_EQ(manager.fileNames[1], blue.path);
+    const Rgb colours[] = {{200, 30, 40}, {10, 20, 250}};
+    for (int slot = 0; slot < 2; ++slot) {
+        SCOPED_TRACE(slot);
+        glBindTexture(GL_TEXTURE_2D, manager.allTextures[slot]);
+        EXPECT_EQ(boundParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+        EXPECT_EQ(boundLevelWidth(1), 0);
+        expectRgb(boundFirstTexel(), colours[slot].r, colours[slot].g, colours[slot].b);
+    }
+}
+
+TEST_F(TextureManagerGLTest, ReloadAllOnEmptyTableOnlyAnnouncesIt)
+{
+    testing::internal::CaptureStdout();
+    manager.reloadAll(true, true);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "\nreloading:\n");
+    EXPECT_EQ(manager.textureCount, 0);
+    EXPECT_FALSE(manager.reloading);
+}
+
+TEST_F(TextureManagerGLTest, MissingFileEndsWithStatusOneNamingIt)
+{
+    const std::string path = tempPath("no_such_texture.tga");
+    EXPECT_EXIT(
+        {
+            sendStdoutToStderr();
+            manager.loadTexture(path.c_str(), true, true);
+        },
+        testing::ExitedWithCode(1), "(^|\n)cannot open TGA file .*no_such_texture\\.tga \\(No such file or directory\\)\n$");
+}
+
+TEST_F(TextureManagerGLTest, UnusableFileEndsWithStatusOneNamingIt)
+{
+    TgaHeaderBytes header;
+    header.bits = 32;
+    const TempFile file("alpha.tga", concat(header.bytes(), Bytes(16, 0)));
+    EXPECT_EXIT(
+        {
+            sendStdoutToStderr();
+            manager.loadTexture(file.path.c_str(), true, true);
+        },
+        testing::ExitedWithCode(1),
+        "loading tga file: .*alpha\\.tga\nTGA file .*alpha\\.tga: pixel depth is 32 bits; only 24-bit images are read\n$");
+}
+
+TEST_F(TextureManagerGLTest, FileGoneAtReloadEndsWithStatusOneNamingIt)
+{
+    const std::string path = tempPath("vanishing.tga");
+    {
+        const TempFile file("vanishing.tga", solidTga(2, 2, 9, 9, 9));
+        testing::internal::CaptureStdout();
+        manager.loadTexture(file.path.c_str(), true, true);
+        testing::internal::GetCapturedStdout();
+    }
+    EXPECT_EXIT(
+        {
+            sendStdoutToStderr();
+            manager.reloadAll(true, false);
+        },
+        testing::ExitedWithCode(1), "\nreloading:\n.*vanishing\\.tga:\ncannot open TGA file .*vanishing\\.tga .*\n$");
+}
+
+}  // namespace
