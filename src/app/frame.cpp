@@ -20,6 +20,8 @@ void idleStep()
 
 void idle()
 {
+    if (textureManager.reloading)
+        return;
     idleStep();
     glutPostRedisplay();
 }
@@ -33,6 +35,11 @@ void drawFrame()
     // Lighting is never enabled; the light is still placed in world coordinates every frame.
     glLightfv(GL_LIGHT1, GL_POSITION, lightPosition);
     glShadeModel(GL_SMOOTH);
+    // Slots are looked up every frame: a texture rebuild gives them new OpenGL names.
+    drawArchitecture(walls, textureManager.allTextures[wallTexture], ceiling,
+                     textureManager.allTextures[ceilingTexture], architectureMode);
+    level.draw(textureManager);
+    overlay.draw();
 }
 
 void display()

@@ -2,11 +2,22 @@
 // They are defined, in their construction order, in globals.cpp.
 #pragma once
 
+#include "level/ArchitecturePart.h"
+#include "level/Level.h"
+#include "level/Tetrahedron.h"
 #include "math/FrameTimer.h"
+#include "overlay/TextOverlay.h"
 #include "platform/Gl.h"
 #include "scene/Camera.h"
+#include "scene/SceneObject.h"
+#include "texture/TextureManager.h"
 
 extern Camera camera;
+extern TextOverlay overlay;
+extern TextureManager textureManager;
+extern Level level;
+extern IdCounter idCounter;
+extern ItemObject keyItem;
 
 extern int windowWidth;
 extern int windowHeight;
@@ -14,6 +25,11 @@ extern int windowId;
 extern FrameTimer frameTimer;
 extern float lightPosition[4];
 extern GLenum architectureMode;
+extern int wallTexture;
+extern int ceilingTexture;
+extern ArchitecturePart walls;
+extern ArchitecturePart ceiling;
+extern Tetrahedron keyPart;
 
 // Key-state flags: true from a movement key's press to its release.
 extern bool forwardHeld;
@@ -22,3 +38,5 @@ extern bool leftHeld;
 extern bool rightHeld;
 extern bool modelWalkHeld;
 extern bool modelTurnHeld;
+
+extern bool roomsBuilt;

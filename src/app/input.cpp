@@ -1,10 +1,13 @@
 // Keyboard and mouse: movement keys set flags while held, every other action happens on release.
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/switches.h"
 
 #include <cstdlib>
 
 namespace {
+
+constexpr unsigned char ESCAPE = 27;
 
 // The flag a movement key holds, or null for any other key. Only lower-case letters act.
 bool* movementFlag(unsigned char key)
@@ -20,7 +23,22 @@ bool* movementFlag(unsigned char key)
     }
 }
 
-constexpr unsigned char ESCAPE = 27;
+// Seven 8 x 8 x 8 rooms on a diagonal towards -x, -z, 4 units apart, tiled with the wall texture.
+void buildRooms()
+{
+    if (roomsBuilt)
+        return;
+    roomsBuilt = true;
+    for (int k = 1; k <= 7; ++k) {
+        float corner = -12.0f * static_cast<float>(k);
+        level.makeRoom(8.0f, 8.0f, 8.0f, 4, false, false, false, false, Vec3(corner, 0.0f, corner), wallTexture);
+    }
+}
+
+void (*const FUNCTION_KEY_ACTIONS[])() = {
+    toggleHelp,         toggleFrameRate,    toggleWireframe,      toggleTrilinear,     toggleMipmapping,
+    toggleVertexArrays, toggleDisplayLists, toggleFrustumCulling, toggleTransparency,
+};
 
 }  // namespace
 
@@ -36,11 +54,20 @@ void keyUp(unsigned char key, int, int)
         *flag = false;
         return;
     }
-    if (key == ESCAPE)
-        std::exit(0);
+    switch (key) {
+    case ESCAPE: std::exit(0);
+    case '4': buildRooms(); break;
+    default: break;
+    }
 }
 
-void specialKeyUp(int, int, int) {}
+// GLUT numbers F1 to F10 from 1; every other special key is ignored.
+void specialKeyUp(int key, int, int)
+{
+    constexpr int count = static_cast<int>(sizeof FUNCTION_KEY_ACTIONS / sizeof FUNCTION_KEY_ACTIONS[0]);
+    if (key >= 1 && key <= count)
+        FUNCTION_KEY_ACTIONS[key - 1]();
+}
 
 void passiveMotion(int x, int y)
 {

@@ -19,6 +19,31 @@ void setFixedState()
     glEnable(GL_TEXTURE_2D);
 }
 
+void loadLevelData()
+{
+    wallTexture = textureManager.loadTexture("../bin/kachel2.tga", true, true);
+    ceilingTexture = textureManager.loadTexture("../bin/ceiling.tga", true, true);
+    walls.load("../bin/walls.txt");
+    ceiling.load("../bin/ceiling.txt");
+}
+
+// The key item's shape: a tetrahedron whose faces each carry their own normal.
+void buildKeyPart()
+{
+    Vec3 a(1.0f, 0.0f, -1.0f);
+    Vec3 b(1.0f, 0.0f, 1.0f);
+    Vec3 c(-1.0f, 0.0f, 0.0f);
+    Vec3 d(0.0f, 1.0f, 0.0f);
+    Triangle faces[4] = {Triangle(a, c, b), Triangle(a, d, b), Triangle(c, d, a), Triangle(b, d, c)};
+    for (int i = 0; i < 4; ++i) {
+        keyPart.faces[i] = faces[i];
+        keyPart.faceNormals[i] = faces[i].normal;
+    }
+    keyPart.material.setPreset(0);
+    keyPart.position.set(16.0f, 0.0f, 23.0f);
+    keyItem.shape = keyPart;
+}
+
 // The projection keeps the start-up window's 4:3 aspect for the life of the program.
 void setProjection()
 {
@@ -45,6 +70,9 @@ void setupScene()
 {
     architectureMode = GL_QUADS;
     setFixedState();
+    loadLevelData();
+    buildKeyPart();
+    CharacterObject player(idCounter, "player", 0.0f, true);
     setProjection();
     placeCamera();
     frameTimer = FrameTimer(60.0f, systemClock());

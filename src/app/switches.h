@@ -1,0 +1,23 @@
+// The feature switches behind F1 to F10 and '1': each flips its state, applies it where
+// it takes effect and announces it in the overlay.
+#pragma once
+
+extern bool showHelp;
+extern bool wireframe;
+extern bool trilinear;
+extern bool mipmapping;
+extern bool vertexArrays;
+extern bool displayLists;
+extern bool frustumCulling;
+extern bool transparency;
+extern bool showLightNormals;
+
+void toggleHelp();
+void toggleFrameRate();
+void toggleWireframe();
+void toggleTrilinear();
+void toggleMipmapping();
+void toggleVertexArrays();
+void toggleDisplayLists();
+void toggleFrustumCulling();
+void toggleTransparency();
