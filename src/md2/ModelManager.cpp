@@ -1,0 +1,22 @@
+// Loading one character model with its skin into the next free slot.
+#include "md2/ModelManager.h"
+
+#include "texture/TextureManager.h"
+
+namespace {
+
+// The skin goes into the shared table, so that a texture rebuild re-filters it too;
+// the model keeps the slot, whose OpenGL name the rebuild may change.
+int loadSkin(TextureManager& textures, const char* skinPath)
+{
+    return textures.loadTexture(skinPath, true, true);
+}
+
+} // namespace
+
+int ModelManager::loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures)
+{
+    Md2Model model = readModel(scale, modelPath);
+    model.texture = loadSkin(textures, skinPath);
+    return addModel(model);
+}

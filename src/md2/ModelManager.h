@@ -1,0 +1,26 @@
+// The table of the scene's character models (at most two) and the loader that fills it.
+#pragma once
+
+#include "math/Vec3.h"
+#include "md2/Md2Model.h"
+
+struct TextureManager;
+
+constexpr int MAX_MODELS = 2;
+
+struct ModelManager {
+    int modelCount = 0;
+    Md2Model models[MAX_MODELS];
+
+    // Reads the MD2 file, loads its skin into the shared texture table and fills the next
+    // slot; returns that slot. A file that cannot be used ends the process with a message.
+    int loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures);
+
+    // The loading steps before the skin: checks that a slot is free, reads and checks the
+    // file, splits its frames into the sequences and computes the light normals, printing
+    // the progress lines. Ends the process with a message on any problem.
+    Md2Model readModel(Vec3 scale, const char* modelPath) const;
+
+    // Puts a finished model into the next slot and returns that slot.
+    int addModel(const Md2Model& model);
+};
