@@ -16,6 +16,11 @@ void idleStep()
     if (leftHeld)
         camera.strafe(-step);
     camera.updateSide();
+    // The character walks the same step; its turn is one degree per idle call, unscaled.
+    if (modelWalkHeld)
+        modelManager.models[characterModel].move(step);
+    if (modelTurnHeld)
+        modelManager.models[characterModel].turn(1.0f);
 }
 
 void idle()
@@ -38,6 +43,8 @@ void drawFrame()
     // Slots are looked up every frame: a texture rebuild gives them new OpenGL names.
     drawArchitecture(walls, textureManager.allTextures[wallTexture], ceiling,
                      textureManager.allTextures[ceilingTexture], architectureMode);
+    for (int i = 0; i < modelManager.modelCount; ++i)
+        modelManager.models[i].draw(textureManager);
     level.draw(textureManager);
     overlay.draw();
 }

@@ -5,6 +5,7 @@
 Camera camera;
 TextOverlay overlay(&frameTimer);
 TextureManager textureManager;
+ModelManager modelManager;
 Level level;
 IdCounter idCounter(0);
 ItemObject keyItem(idCounter, "a key", true, false);
@@ -19,6 +20,7 @@ int wallTexture = 0;
 int ceilingTexture = 0;
 ArchitecturePart walls;
 ArchitecturePart ceiling;
+int characterModel = 0;
 Tetrahedron keyPart;
 
 bool forwardHeld = false;

@@ -6,6 +6,7 @@
 #include "level/Level.h"
 #include "level/Tetrahedron.h"
 #include "math/FrameTimer.h"
+#include "md2/ModelManager.h"
 #include "overlay/TextOverlay.h"
 #include "platform/Gl.h"
 #include "scene/Camera.h"
@@ -15,6 +16,7 @@
 extern Camera camera;
 extern TextOverlay overlay;
 extern TextureManager textureManager;
+extern ModelManager modelManager;
 extern Level level;
 extern IdCounter idCounter;
 extern ItemObject keyItem;
@@ -29,6 +31,7 @@ extern int wallTexture;
 extern int ceilingTexture;
 extern ArchitecturePart walls;
 extern ArchitecturePart ceiling;
+extern int characterModel;
 extern Tetrahedron keyPart;
 
 // Key-state flags: true from a movement key's press to its release.

@@ -35,9 +35,19 @@ void buildRooms()
     }
 }
 
+void stepFrame(bool forward)
+{
+    if (modelManager.modelCount == 0)
+        return;
+    if (forward)
+        modelManager.models[0].nextFrame();
+    else
+        modelManager.models[0].previousFrame();
+}
+
 void (*const FUNCTION_KEY_ACTIONS[])() = {
     toggleHelp,         toggleFrameRate,    toggleWireframe,      toggleTrilinear,     toggleMipmapping,
-    toggleVertexArrays, toggleDisplayLists, toggleFrustumCulling, toggleTransparency,
+    toggleVertexArrays, toggleDisplayLists, toggleFrustumCulling, toggleTransparency, toggleModelInfo,
 };
 
 }  // namespace
@@ -56,7 +66,11 @@ void keyUp(unsigned char key, int, int)
     }
     switch (key) {
     case ESCAPE: std::exit(0);
+    case '1': toggleLightNormals(); break;
     case '4': buildRooms(); break;
+    // The frame keys step the model in slot 0, whichever model is the character.
+    case '5': stepFrame(false); break;
+    case '6': stepFrame(true); break;
     default: break;
     }
 }

@@ -27,6 +27,13 @@ void loadLevelData()
     ceiling.load("../bin/ceiling.txt");
 }
 
+void loadCharacter()
+{
+    characterModel =
+        modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), "../bin/pelgrin.md2", "../bin/pelgrin2.tga", textureManager);
+    modelManager.models[characterModel].position.set(8.0f, 4.0f, 8.0f);
+}
+
 // The key item's shape: a tetrahedron whose faces each carry their own normal.
 void buildKeyPart()
 {
@@ -71,6 +78,7 @@ void setupScene()
     architectureMode = GL_QUADS;
     setFixedState();
     loadLevelData();
+    loadCharacter();
     buildKeyPart();
     CharacterObject player(idCounter, "player", 0.0f, true);
     setProjection();

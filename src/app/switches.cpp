@@ -24,6 +24,9 @@ void toggleWireframe()
 {
     wireframe = !wireframe;
     architectureMode = wireframe ? GL_LINE_STRIP : GL_QUADS;
+    GLenum modelMode = wireframe ? GL_LINE_STRIP : GL_TRIANGLES;
+    for (int i = 0; i < modelManager.modelCount; ++i)
+        modelManager.models[i].primitiveMode = modelMode;
     level.setRoomPrimitiveMode(wireframe ? GL_LINE_STRIP : GL_TRIANGLES);
     overlay.announce("Wireframe", wireframe);
 }
@@ -68,4 +71,25 @@ void toggleTransparency()
 {
     transparency = !transparency;
     overlay.announce("Transparence", transparency);
+}
+
+// The text is a snapshot of the character as it stands now; only the next F10 refreshes it.
+void toggleModelInfo()
+{
+    const Md2Model& model = modelManager.models[characterModel];
+    std::snprintf(overlay.modelInfo, sizeof overlay.modelInfo,
+                  "md2modelinformation:\nposition:   %f   %f   %f\nangle:      %f\nviewvector: %f   %f   %f",
+                  static_cast<double>(model.position.x), static_cast<double>(model.position.y),
+                  static_cast<double>(model.position.z), static_cast<double>(model.angle),
+                  static_cast<double>(model.viewVector.x), static_cast<double>(model.viewVector.y),
+                  static_cast<double>(model.viewVector.z));
+    overlay.showModelInfo = !overlay.showModelInfo;
+}
+
+void toggleLightNormals()
+{
+    showLightNormals = !showLightNormals;
+    for (int i = 0; i < modelManager.modelCount; ++i)
+        modelManager.models[i].showLightNormals = showLightNormals;
+    overlay.announce("Show Light Normals", showLightNormals);
 }

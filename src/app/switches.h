@@ -21,3 +21,5 @@ void toggleVertexArrays();
 void toggleDisplayLists();
 void toggleFrustumCulling();
 void toggleTransparency();
+void toggleModelInfo();
+void toggleLightNormals();
