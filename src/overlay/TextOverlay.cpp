@@ -15,10 +15,27 @@ namespace {
 
 constexpr float LINE_HEIGHT = 15.0f;
 
-void drawCharacters(const char* text)
+// Draws the lines of a text from (x, y) downwards in the current colour.
+void drawLines(const char* text, float x, float y)
 {
-    for (const char* c = text; *c; ++c)
-        glutBitmapCharacter(GLUT_BITMAP_9_BY_15, static_cast<unsigned char>(*c));
+    glRasterPos2f(x, y);
+    for (const char* c = text; *c; ++c) {
+        if (*c == '\n') {
+            y -= LINE_HEIGHT;
+            glRasterPos2f(x, y);
+        } else {
+            glutBitmapCharacter(GLUT_BITMAP_9_BY_15, static_cast<unsigned char>(*c));
+        }
+    }
+}
+
+// White on a one-pixel dark shadow, so that a text stays readable on light and dark walls alike.
+void drawReadable(const char* text, float x, float y)
+{
+    glColor3f(0.0f, 0.0f, 0.0f);
+    drawLines(text, x + 1.0f, y - 1.0f);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    drawLines(text, x, y);
 }
 
 }  // namespace
@@ -49,6 +66,11 @@ void TextOverlay::setModelInfo(const char* text)
 
 void TextOverlay::draw()
 {
+    // Text is neither textured by the last texel the scene used nor hidden behind a wall
+    // close to the eye; the scene's own state comes back untouched afterwards.
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
     beginOrtho();
     glPushMatrix();
     glLoadIdentity();
@@ -62,28 +84,19 @@ void TextOverlay::draw()
         drawFrameRate();
     glPopMatrix();
     endOrtho();
+    glPopAttrib();
 }
 
 void TextOverlay::drawText(const char* text, int y)
 {
-    float lineY = static_cast<float>(y);
-    glRasterPos2f(30.0f, lineY);
-    for (const char* c = text; *c; ++c) {
-        if (*c == '\n') {
-            lineY -= LINE_HEIGHT;
-            glRasterPos2f(30.0f, lineY);
-        } else {
-            glutBitmapCharacter(GLUT_BITMAP_9_BY_15, static_cast<unsigned char>(*c));
-        }
-    }
+    drawReadable(text, 30.0f, static_cast<float>(y));
 }
 
 void TextOverlay::drawFrameRate()
 {
     char line[FRAME_RATE_LINE_SIZE];
     formatFrameRate(line, timer->frameDelay, timer->fps, timer->speedFactor);
-    glRasterPos2f(10.0f, 450.0f);
-    drawCharacters(line);
+    drawReadable(line, 10.0f, 450.0f);
 }
 
 void TextOverlay::beginOrtho()

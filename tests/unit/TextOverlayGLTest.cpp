@@ -102,6 +102,39 @@ TEST_F(TextOverlayGLTest, HelpCountWrapsInsteadOfEnding)
     EXPECT_EQ(overlay.messageFrames, MESSAGE_UNTIL_REPLACED - 1);
 }
 
+// A wall right in front of the eye fills the depth buffer with near values, and the last
+// texel the scene used is dark: the text must still come out white.
+TEST_F(TextOverlayGLTest, TextStaysWhiteInFrontOfNearDarkGeometry)
+{
+    useGlContext();
+    applySceneState();
+    GLuint texture = 0;
+    const GLubyte darkBlue[3] = {10, 40, 90};
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, darkBlue);
+    glTexCoord2f(0.5f, 0.5f);
+    glClearDepth(0.0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearDepth(1.0);
+    overlay.setMessage("MMMMMMMM");
+    overlay.draw();
+    Picture picture = readPicture();
+    int white = 0;
+    for (int y = 290; y < 315; ++y)
+        for (int x = 30; x < 110; ++x) {
+            Rgb c = picture.at(x, y);
+            white += c.r == 255 && c.g == 255 && c.b == 255;
+        }
+    EXPECT_GT(white, 40);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    glDeleteTextures(1, &texture);
+    if (HasFailure())
+        picture.save("TextOverlayGLTest-near-geometry.ppm");
+}
+
 TEST_F(TextOverlayGLTest, DrawingLeavesTheMatrixStacksAsTheyWere)
 {
     useGlContext();
