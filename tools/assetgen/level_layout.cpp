@@ -139,12 +139,31 @@ std::vector<Side> chamberSides(const Chamber& c)
     return sides;
 }
 
+// The hall at the start and the end hall are 28 x 28, the chambers between 20 x 20.
 Chamber chamber(int k)
 {
-    double lo = -kRoomStep * k - 6.0;
-    if (k == 0)
-        return {0, lo, lo + 28.0, lo, lo + 28.0, true, false};
-    return {k, lo, lo + 20.0, lo, lo + 20.0, k < kRoomCount, true};
+    double lo = -kRoomStep * k - (k == kRoomCount ? 14.0 : 6.0);
+    double hi = -kRoomStep * k + 14.0 + (k == 0 ? 8.0 : 0.0);
+    return {k, lo, hi, lo, hi, k < kRoomCount, k > 0};
+}
+
+void addPillars(Layout& layout)
+{
+    // Four pillars frame the character in the middle of the hall, just out
+    // of sight of the start so the first view opens onto the first doorway.
+    for (double x : {5.0, 11.0})
+        for (double z : {5.0, 11.0})
+            layout.pillars.push_back({{x, z}, 1.0});
+    // A pillar in each free corner of a chamber, to walk round between the niches.
+    for (int k = 1; k < kRoomCount; ++k) {
+        double c = -kRoomStep * k;
+        layout.pillars.push_back({{c + 11.0, c - 3.0}, 1.0});
+        layout.pillars.push_back({{c - 3.0, c + 11.0}, 1.0});
+    }
+    // Three pillars stand round the last room at the far end of the end hall.
+    double c = -kRoomStep * kRoomCount;
+    for (Point p : {Point{c - 5.0, c + 5.0}, Point{c + 5.0, c - 5.0}, Point{c - 5.0, c - 5.0}})
+        layout.pillars.push_back({p, 1.0});
 }
 
 }  // namespace
@@ -154,9 +173,6 @@ Layout buildLayout()
     Layout layout;
     for (int k = 0; k <= kRoomCount; ++k)
         addChamberCell(layout, chamberSides(chamber(k)));
-    // Four pillars frame the character in the middle of the hall.
-    for (double x : {3.0, 13.0})
-        for (double z : {3.0, 13.0})
-            layout.pillars.push_back({{x, z}, 1.0});
+    addPillars(layout);
     return layout;
 }
