@@ -10,7 +10,7 @@ namespace {
 
 constexpr double kHalfSlab = 0.75;   // half thickness of a partition, measured in x + z
 constexpr double kDoorTop = 8.0;
-constexpr double kDoorNear = 2.25;   // doorway span in |x - z| from the room row
+constexpr double kDoorNear = 2.25;   // doorway span in |x - z|, i.e. away from the room row x = z
 constexpr double kDoorFar = 6.25;
 constexpr double kNicheTop = 6.0;
 constexpr double kNicheDepth = 2.0;
