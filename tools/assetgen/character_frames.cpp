@@ -1,0 +1,82 @@
+// Frame building: each sequence is sampled evenly; loops and gestures stop one
+// step short of their start so that playing on flows back into frame one.
+#include "character_frames.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr float kStaffClearance = 0.15f;
+
+const MeshPart* staffPart(const Mesh& mesh)
+{
+    for (const MeshPart& part : mesh.parts)
+        if (part.name == "staff")
+            return &part;
+    return nullptr;
+}
+
+// The staff may swing below the feet's level in a strike; the body decides where the floor is.
+bool isStaff(const Mesh& mesh, int vertex)
+{
+    const MeshPart* staff = staffPart(mesh);
+    return staff && vertex >= staff->firstVertex && vertex < staff->firstVertex + staff->vertexCount;
+}
+
+// Where the staff would go through the floor, the grip slides it up along its
+// length (its first and last vertices are the end points).
+void keepStaffAboveFloor(const Mesh& mesh, std::vector<Vec3>& pos)
+{
+    const MeshPart* staff = staffPart(mesh);
+    if (!staff)
+        return;
+    int first = staff->firstVertex, last = first + staff->vertexCount - 1;
+    float lowest = 1e9f;
+    for (int i = first; i <= last; ++i)
+        lowest = std::min(lowest, pos[i].z);
+    Vec3 axis = normalize(pos[last] - pos[first]);
+    float need = kFloorZ + kStaffClearance - lowest;
+    if (need <= 0 || std::abs(axis.z) < 0.2f)
+        return;
+    Vec3 slide = axis * (need / axis.z);
+    for (int i = first; i <= last; ++i)
+        pos[i] = pos[i] + slide;
+}
+
+std::string frameName(const std::string& sequence, int index)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%s%02d", sequence.c_str(), index + 1);
+    return buf;
+}
+
+}  // namespace
+
+std::vector<Vec3> posedPositions(const Mesh& mesh, const Pose& pose)
+{
+    SkeletonState state = solvePose(pose);
+    std::vector<Vec3> out;
+    float lowest = 1e9f;
+    for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
+        out.push_back(skinVertex(mesh.vertices[i], state));
+        if (!isStaff(mesh, int(i)))
+            lowest = std::min(lowest, out.back().z);
+    }
+    float raise = kFloorZ + std::max(pose.lift, 0.0f) - lowest;
+    for (Vec3& p : out)
+        p.z += raise;
+    keepStaffAboveFloor(mesh, out);
+    return out;
+}
+
+std::vector<Md2Frame> buildFrames(const Mesh& mesh, const std::vector<Sequence>& sequences)
+{
+    std::vector<Md2Frame> frames;
+    for (const Sequence& seq : sequences)
+        for (int i = 0; i < seq.frames; ++i) {
+            float steps = float(seq.endsLying ? seq.frames - 1 : seq.frames);
+            frames.push_back({frameName(seq.name, i), posedPositions(mesh, seq.pose(float(i) / steps))});
+        }
+    return frames;
+}
