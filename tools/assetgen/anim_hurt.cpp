@@ -66,12 +66,14 @@ Pose crouchPain(float t)
     return flinch(crouchStance(), hurt, t);
 }
 
-// From the crouch the pilgrim topples onto the left side and curls up.
+// From the crouch the pilgrim topples onto the right side and stays curled up.
 Pose crouchDeath(float t)
 {
     Pose fall = crouchStance();
     fall.bodyRot.x = 40;
     fall.rot[Head].x = 20;
+    fall.rot[RShoulder] = {0, -45, 0};
+    fall.rot[RHand] = {0, 20, 0};
     Pose lying = crouchStance();
     lying.bodyRot.x = 90;
     lying.rot[Spine].y = 25;
@@ -95,8 +97,8 @@ Pose deathBackward(float t)
     Pose lying = kneesGive(stance(), 6);
     lying.bodyRot.y = -90;
     lying.rot[Head] = {0, -10, 25};
-    lying.rot[LShoulder] = {80, -20, 0};
-    lying.rot[LElbow].y = -30;
+    lying.rot[LShoulder] = {75, 0, 0};
+    lying.rot[LElbow].y = -10;
     lying.rot[RShoulder] = {-10, -5, 0};
     lying.rot[RElbow].y = -10;
     lying.rot[RHand] = {0, -75, 0};

@@ -8,7 +8,7 @@ namespace {
 // Weight moves from one foot to the other; the free knee softens.
 void shiftWeight(Pose& p, float s)
 {
-    p.bodyShift.y += 0.35f * s;
+    p.bodyShift.y += 0.5f * s;
     p.rot[Pelvis].x += 2.5f * s;
     p.rot[Spine].x -= 1.5f * s;
     p.rot[Chest].x -= 1.0f * s;
@@ -40,9 +40,9 @@ Pose standIdle(float t)
     breathe(p, wave(t, 3));
     shiftWeight(p, wave(t, 1));
     p.rot[Neck].z += 5 * wave(t, 1, 0.15f);
-    p.rot[Head].z += 14 * wave(t, 1, 0.15f);
+    p.rot[Head].z += 20 * wave(t, 1, 0.15f);
     p.rot[Head].y += 3 * wave(t, 2, 0.3f);
-    p.rot[LShoulder].y += 4 * wave(t, 1, 0.3f);
+    p.rot[LShoulder].y += 6 * wave(t, 1, 0.3f);
     p.rot[LElbow].y -= 4 * wave(t, 2, 0.1f) + 4;
     p.rot[RShoulder].y += 1.5f * wave(t, 1, 0.6f);
     return p;

@@ -74,9 +74,36 @@ LatheSpec staff()
     return s;
 }
 
+// A calabash for water, tied to the staff below its knob; it travels with the staff.
+LatheSpec gourd()
+{
+    LatheSpec s{"staff_gourd", {}, false, {0, 1, 0}, {0, 0, 1}, 8, {0, 0, 40, 48}, rigid(RHand)};
+    Vec3 tie = restJoint(RHand) + Vec3{0.1f, -0.62f, -1.0f};
+    struct Step {
+        float x, r;
+    };
+    for (Step st : std::vector<Step>{{9.6f, 0}, {9.8f, 0.4f}, {10.3f, 0.58f}, {10.8f, 0.4f}, {11.05f, 0.3f},
+                                     {11.4f, 0.38f}, {11.7f, 0.26f}, {11.9f, 0.12f}, {12.0f, 0}})
+        s.rings.push_back({tie + Vec3{st.x, 0, 0}, st.r, st.r});
+    return s;
+}
+
+// The scrip, the pilgrim's shoulder bag, hangs at the right hip from the chest strap.
+LatheSpec scrip()
+{
+    LatheSpec s{"scrip", {}, false, {1, 0, 0}, {0, 0, 1}, 8, {0, 0, 56, 40}, skirtBind};
+    struct Step {
+        float y, ru, rv;
+    };
+    for (Step st : std::vector<Step>{{-2.6f, 0, 0}, {-2.7f, 1.1f, 0.95f}, {-3.25f, 1.2f, 1.0f},
+                                     {-3.45f, 0.9f, 0.7f}, {-3.5f, 0, 0}})
+        s.rings.push_back({{-0.8f, st.y, kFloorZ + 14.8f}, st.ru, st.rv});
+    return s;
+}
+
 }  // namespace
 
 std::vector<LatheSpec> attireParts()
 {
-    return {skirt(), pelerine(), hatCrown(), hatBrim(), staff()};
+    return {skirt(), scrip(), pelerine(), hatCrown(), hatBrim(), staff(), gourd()};
 }

@@ -115,6 +115,19 @@ LatheSpec foot(const char* name, Bone ankle)
     return s;
 }
 
+// A small nose standing out of the face, sloping down to its tip.
+LatheSpec nose()
+{
+    LatheSpec s{"nose", {}, false, {0, 0, 1}, {0, 1, 0}, 6, {0, 0, 24, 20}, rigid(Head)};
+    struct Step {
+        float x, h, rz, ry;
+    };
+    for (Step st : std::vector<Step>{{1.6f, 27.0f, 0, 0}, {1.8f, 26.95f, 0.34f, 0.2f}, {2.1f, 26.85f, 0.27f, 0.17f},
+                                     {2.3f, 26.75f, 0.14f, 0.12f}, {2.36f, 26.74f, 0, 0}})
+        s.rings.push_back({{st.x, 0, kFloorZ + st.h}, st.rz, st.ry});
+    return s;
+}
+
 }  // namespace
 
 Ring ringAt(float x, float y, float height, float ru, float rv)
@@ -126,6 +139,7 @@ std::vector<LatheSpec> bodyParts()
 {
     return {torso(),
             head(),
+            nose(),
             arm("arm_l", LShoulder, LElbow, LHand),
             arm("arm_r", RShoulder, RElbow, RHand),
             handPart("hand_l", LHand),

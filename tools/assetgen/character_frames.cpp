@@ -9,10 +9,13 @@ namespace {
 
 constexpr float kStaffClearance = 0.15f;
 
-const MeshPart* staffPart(const Mesh& mesh)
+// The staff and what hangs on it: parts named "staff...".
+bool isCarried(const MeshPart& part) { return part.name.rfind("staff", 0) == 0; }
+
+const MeshPart* partOf(const Mesh& mesh, int vertex)
 {
     for (const MeshPart& part : mesh.parts)
-        if (part.name == "staff")
+        if (vertex >= part.firstVertex && vertex < part.firstVertex + part.vertexCount)
             return &part;
     return nullptr;
 }
@@ -20,28 +23,32 @@ const MeshPart* staffPart(const Mesh& mesh)
 // The staff may swing below the feet's level in a strike; the body decides where the floor is.
 bool isStaff(const Mesh& mesh, int vertex)
 {
-    const MeshPart* staff = staffPart(mesh);
-    return staff && vertex >= staff->firstVertex && vertex < staff->firstVertex + staff->vertexCount;
+    const MeshPart* part = partOf(mesh, vertex);
+    return part && isCarried(*part);
 }
 
 // Where the staff would go through the floor, the grip slides it up along its
-// length (its first and last vertices are the end points).
+// length (the staff's first and last vertices are its end points).
 void keepStaffAboveFloor(const Mesh& mesh, std::vector<Vec3>& pos)
 {
-    const MeshPart* staff = staffPart(mesh);
-    if (!staff)
-        return;
-    int first = staff->firstVertex, last = first + staff->vertexCount - 1;
     float lowest = 1e9f;
-    for (int i = first; i <= last; ++i)
-        lowest = std::min(lowest, pos[i].z);
-    Vec3 axis = normalize(pos[last] - pos[first]);
+    Vec3 axis;
+    for (const MeshPart& part : mesh.parts) {
+        if (!isCarried(part))
+            continue;
+        if (part.name == "staff")
+            axis = normalize(pos[part.firstVertex + part.vertexCount - 1] - pos[part.firstVertex]);
+        for (int i = part.firstVertex; i < part.firstVertex + part.vertexCount; ++i)
+            lowest = std::min(lowest, pos[i].z);
+    }
     float need = kFloorZ + kStaffClearance - lowest;
     if (need <= 0 || std::abs(axis.z) < 0.2f)
         return;
     Vec3 slide = axis * (need / axis.z);
-    for (int i = first; i <= last; ++i)
-        pos[i] = pos[i] + slide;
+    for (const MeshPart& part : mesh.parts)
+        if (isCarried(part))
+            for (int i = part.firstVertex; i < part.firstVertex + part.vertexCount; ++i)
+                pos[i] = pos[i] + slide;
 }
 
 std::string frameName(const std::string& sequence, int index)

@@ -28,9 +28,10 @@ const Ring& ringAt(const LatheSpec& spec, int k)
     return spec.rings[k % int(spec.rings.size())];
 }
 
+// Columns start at the back (angle pi), so every island's seam runs down the back of its part.
 float angleOf(const LatheSpec& spec, float column)
 {
-    return 2 * kPi * column / float(spec.segments);
+    return kPi + 2 * kPi * column / float(spec.segments);
 }
 
 // Signed volume of a part's triangles: negative when the corners run clockwise from outside.
@@ -128,7 +129,7 @@ SurfacePoint latheSurface(const LatheSpec& spec, float fs, float ft)
     SurfacePoint sp;
     sp.total = len.back();
     sp.along = std::clamp(ft, 0.0f, 1.0f) * sp.total;
-    sp.angle = std::clamp(fs, 0.0f, 1.0f) * 2 * kPi;
+    sp.angle = std::fmod(angleOf(spec, std::clamp(fs, 0.0f, 1.0f) * float(spec.segments)), 2 * kPi);
     int k = 0;
     while (k + 2 < int(len.size()) && len[k + 1] < sp.along)
         ++k;

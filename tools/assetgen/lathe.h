@@ -23,7 +23,7 @@ struct LatheSpec {
     std::string name;
     std::vector<Ring> rings;
     bool closedProfile = false;   // the last ring joins the first (a shell with a rim)
-    Vec3 u{1, 0, 0}, v{0, 1, 0};  // cross-section axes; angle 0 lies along u
+    Vec3 u{1, 0, 0}, v{0, 1, 0};  // cross-section axes; angle 0 lies along u, the seam opposite
     int segments = 8;
     Island island;                // size is chosen by the part, place by the packer
     std::function<Influences(Vec3)> bind;
@@ -32,7 +32,7 @@ struct LatheSpec {
 // A point of a part's rest surface, for painting the skin under it.
 struct SurfacePoint {
     Vec3 pos, normal;
-    float angle = 0;    // radians around the axis, 0 along u
+    float angle = 0;    // radians around the axis, 0..2 pi, 0 along u
     float along = 0;    // distance along the profile from the first ring
     float total = 0;    // length of the whole profile
 };

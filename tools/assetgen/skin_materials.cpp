@@ -2,6 +2,7 @@
 #include "skin_paint.h"
 
 #include "body_parts.h"
+#include "skeleton.h"
 
 namespace {
 
@@ -138,7 +139,7 @@ Rgb brim(const SurfacePoint& sp)
 
 Rgb staff(const SurfacePoint& sp)
 {
-    float g = grain({sp.along * 0.6f, sp.angle, 0}, 2.0f);
+    float g = grain({sp.along * 0.6f, 1.5f * std::cos(sp.angle), 1.5f * std::sin(sp.angle)}, 2.0f);
     Rgb c = kWood * (0.75f + 0.4f * g);
     if (sp.along > sp.total - 1.4f)
         c = c * 0.7f;
@@ -146,6 +147,24 @@ Rgb staff(const SurfacePoint& sp)
     if (grip > -0.9f && grip < 0.9f)
         c = kLeather * (0.8f + 0.3f * (0.5f + 0.5f * std::sin(grip * 18)));
     return c;
+}
+
+Rgb gourd(const SurfacePoint& sp)
+{
+    Rgb c = Rgb{0.78f, 0.58f, 0.26f} * (0.85f + 0.25f * grain(sp.pos, 3));
+    float h = sp.along / sp.total;
+    return (std::abs(h - 0.55f) < 0.05f || h > 0.9f) ? kLeather : c;
+}
+
+Rgb scrip(const SurfacePoint& sp)
+{
+    Rgb c = Rgb{0.45f, 0.36f, 0.25f} * (0.85f + 0.25f * grain(sp.pos, 2.5f));
+    float flap = sp.pos.z - kFloorZ - 14.8f;
+    if (sp.pos.y < -3.0f && flap > 0.05f && flap < 0.2f)
+        return c * 0.6f;
+    Rgb shell;
+    float cover = scallop(sp.pos.x + 0.8f, flap + 0.25f, 0.45f, shell);
+    return (sp.pos.y < -3.3f && cover > 0) ? mixRgb(c, shell, cover) : c;
 }
 
 }  // namespace
@@ -173,5 +192,11 @@ Rgb partColour(const std::string& part, const SurfacePoint& sp)
         return crown(sp);
     if (kind == "brim")
         return brim(sp);
+    if (kind == "nose")
+        return kSkin;
+    if (kind == "scrip")
+        return scrip(sp);
+    if (part == "staff_gourd")
+        return gourd(sp);
     return staff(sp);
 }
