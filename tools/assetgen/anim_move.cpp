@@ -5,10 +5,11 @@
 
 namespace {
 
-// One leg of a stride at phase s (1 = fully forward), knee lifted on the way forward.
+// One leg of a stride at phase s (1 = fully forward), knee lifted on the way forward;
+// the stride reaches further ahead than behind, as a runner's does.
 void stride(Pose& p, Bone hip, Bone knee, Bone ankle, float s, float lift, float swing)
 {
-    p.rot[hip].y -= swing * s;
+    p.rot[hip].y -= swing * s + 0.25f * swing;
     p.rot[knee].y += lift;
     p.rot[ankle].y -= 0.45f * (p.rot[hip].y + p.rot[knee].y) + 0.3f * swing * s;
 }

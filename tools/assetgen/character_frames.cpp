@@ -58,8 +58,7 @@ std::string frameName(const std::string& sequence, int index)
     return buf;
 }
 
-}  // namespace
-
+// The frame positions of one pose, lowest body point at the floor plus the pose's lift.
 std::vector<Vec3> posedPositions(const Mesh& mesh, const Pose& pose)
 {
     SkeletonState state = solvePose(pose);
@@ -76,6 +75,8 @@ std::vector<Vec3> posedPositions(const Mesh& mesh, const Pose& pose)
     keepStaffAboveFloor(mesh, out);
     return out;
 }
+
+}  // namespace
 
 std::vector<Md2Frame> buildFrames(const Mesh& mesh, const std::vector<Sequence>& sequences)
 {
