@@ -85,14 +85,15 @@ Pose hatSalute(float t)
     return sampleKeys({{0, p}, {0.28f, touch}, {0.5f, bow}, {0.7f, touch}}, t, true);
 }
 
-// The staff goes up high and shakes while the head tips back in a laugh.
+// The staff goes up high, held level over the hat, and shakes while the head
+// tips back in a laugh.
 Pose staffTaunt(float t)
 {
     Pose p = stance();
     Pose raised = p;
     raised.rot[RShoulder] = {-20, -165, 0};
     raised.rot[RElbow] = {0, -15, 0};
-    raised.rot[RHand] = {0, 90, 0};
+    raised.rot[RHand] = {0, 0, 0};
     raised.rot[Head].y = -18;
     raised.rot[Neck].y = -6;
     raised.rot[Spine].y = -4;
