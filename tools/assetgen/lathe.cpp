@@ -123,9 +123,8 @@ std::vector<float> profileLengths(const LatheSpec& spec)
     return len;
 }
 
-SurfacePoint latheSurface(const LatheSpec& spec, float fs, float ft)
+SurfacePoint latheSurface(const LatheSpec& spec, const std::vector<float>& len, float fs, float ft)
 {
-    std::vector<float> len = profileLengths(spec);
     SurfacePoint sp;
     sp.total = len.back();
     sp.along = std::clamp(ft, 0.0f, 1.0f) * sp.total;

@@ -40,8 +40,9 @@ struct SurfacePoint {
 // Cumulative profile lengths at each ring (and back to the first when closed).
 std::vector<float> profileLengths(const LatheSpec& spec);
 
-// The surface under skin fractions fs (around) and ft (along), both 0..1.
-SurfacePoint latheSurface(const LatheSpec& spec, float fs, float ft);
+// The surface under skin fractions fs (around) and ft (along), both 0..1;
+// lengths are the part's profileLengths.
+SurfacePoint latheSurface(const LatheSpec& spec, const std::vector<float>& lengths, float fs, float ft);
 
 // Appends the part, its corners turned clockwise as seen from outside.
 void addLathe(Mesh& mesh, const LatheSpec& spec);

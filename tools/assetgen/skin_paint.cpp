@@ -26,10 +26,11 @@ std::uint8_t channel(float v)
 void paintIsland(RgbImage& img, const LatheSpec& spec)
 {
     const Island& is = spec.island;
+    const std::vector<float> lengths = profileLengths(spec);
     for (int py = is.y - kBleed; py < is.y + is.h + kBleed; ++py)
         for (int px = is.x - kBleed; px < is.x + is.w + kBleed; ++px) {
             float fs = float(px - is.x) / float(is.w - 1), ft = float(py - is.y) / float(is.h - 1);
-            SurfacePoint sp = latheSurface(spec, fs, ft);
+            SurfacePoint sp = latheSurface(spec, lengths, fs, ft);
             Rgb c = spec.name == "head" ? headColour(sp) : partColour(spec.name, sp);
             c = c * bakedLight(sp);
             std::uint8_t* out = img.at(px, img.height - 1 - py);
