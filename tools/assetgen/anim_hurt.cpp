@@ -66,21 +66,22 @@ Pose crouchPain(float t)
     return flinch(crouchStance(), hurt, t);
 }
 
-// From the crouch the pilgrim topples onto the right side and stays curled up.
+// From the crouch the pilgrim topples onto the left side, staff hand uppermost, and stays curled up.
 Pose crouchDeath(float t)
 {
     Pose fall = crouchStance();
-    fall.bodyRot.x = 40;
-    fall.rot[Head].x = 20;
+    fall.bodyRot.x = -40;
+    fall.rot[Head].x = -20;
     fall.rot[RShoulder] = {0, -45, 0};
     fall.rot[RHand] = {0, 20, 0};
     Pose lying = crouchStance();
-    lying.bodyRot.x = 90;
+    lying.bodyRot.x = -90;
     lying.rot[Spine].y = 25;
-    lying.rot[Head] = {10, 15, 0};
-    lying.rot[LShoulder] = {60, -40, 0};
-    lying.rot[RShoulder] = {0, -35, 0};
-    lying.rot[RHand] = {0, 60, 0};
+    lying.rot[Head] = {-10, 15, 0};
+    lying.rot[LShoulder] = {10, -60, 0};
+    lying.rot[RShoulder] = {0, -90, 30};  // the staff arm drops across in front of the chest
+    lying.rot[RElbow] = {0, -20, 0};
+    lying.rot[RHand] = {0, 20, 0};        // the staff lies along the body
     return sampleKeys({{0, crouchStance()}, {0.45f, fall}, {1, lying}}, t, false);
 }
 
