@@ -13,9 +13,9 @@ Influences skirtBind(Vec3 p)
     return {{Pelvis, LHip, RHip}, {1 - toLegs, toLegs * left, toLegs * (1 - left)}};
 }
 
-LatheSpec skirt()
+PartShape skirt()
 {
-    LatheSpec s{"skirt", {}, true, {1, 0, 0}, {0, 1, 0}, 14, {0, 0, 224, 80}, skirtBind};
+    PartShape s{"skirt", {}, true, {1, 0, 0}, {0, 1, 0}, 14, {0, 0, 224, 80}, skirtBind};
     s.rings = {ringAt(0, 0, 16.6f, 1.95f, 2.55f), ringAt(0, 0, 14.5f, 2.15f, 2.85f),
                ringAt(0, 0, 12.2f, 2.45f, 3.15f), ringAt(0, 0, 10.8f, 2.6f, 3.3f),
                ringAt(0, 0, 10.8f, 2.45f, 3.15f), ringAt(0, 0, 12.5f, 2.0f, 2.7f),
@@ -31,9 +31,9 @@ Influences capeBind(Vec3 p)
     return mix(Chest, p.y > 0 ? LShoulder : RShoulder, toArm);
 }
 
-LatheSpec pelerine()
+PartShape pelerine()
 {
-    LatheSpec s{"cape", {}, true, {1, 0, 0}, {0, 1, 0}, 16, {0, 0, 256, 88}, capeBind};
+    PartShape s{"cape", {}, true, {1, 0, 0}, {0, 1, 0}, 16, {0, 0, 256, 88}, capeBind};
     const float x = -0.15f;
     s.rings = {ringAt(x, 0, 24.7f, 1.25f, 1.4f),  ringAt(x, 0, 24.1f, 2.5f, 3.7f),
                ringAt(x, 0, 23.1f, 2.9f, 4.6f),   ringAt(x, 0, 21.7f, 3.0f, 4.75f),
@@ -43,27 +43,27 @@ LatheSpec pelerine()
     return s;
 }
 
-LatheSpec hatCrown()
+PartShape hatCrown()
 {
-    LatheSpec s{"crown", {}, false, {1, 0, 0}, {0, 1, 0}, 12, {0, 0, 128, 48}, rigid(Head)};
+    PartShape s{"crown", {}, false, {1, 0, 0}, {0, 1, 0}, 12, {0, 0, 128, 48}, rigid(Head)};
     s.rings = {ringAt(0, 0, 27.9f, 0, 0),         ringAt(0, 0, 28.1f, 1.85f, 1.65f),
                ringAt(0, 0, 29.6f, 1.75f, 1.55f), ringAt(0, 0, 30.3f, 1.45f, 1.3f),
                ringAt(0, 0, 30.6f, 0.9f, 0.8f),   ringAt(0, 0, 30.7f, 0, 0)};
     return s;
 }
 
-LatheSpec hatBrim()
+PartShape hatBrim()
 {
-    LatheSpec s{"brim", {}, true, {1, 0, 0}, {0, 1, 0}, 16, {0, 0, 256, 40}, rigid(Head)};
+    PartShape s{"brim", {}, true, {1, 0, 0}, {0, 1, 0}, 16, {0, 0, 256, 40}, rigid(Head)};
     s.rings = {ringAt(0, 0, 28.45f, 1.75f, 1.6f), ringAt(0, 0, 28.2f, 3.9f, 3.6f),
                ringAt(0, 0, 28.05f, 3.9f, 3.6f),  ringAt(0, 0, 28.25f, 1.75f, 1.6f)};
     return s;
 }
 
 // At rest the staff lies along x through the right fist; the hand turns it upright.
-LatheSpec staff()
+PartShape staff()
 {
-    LatheSpec s{"staff", {}, false, {0, 1, 0}, {0, 0, 1}, 6, {0, 0, 24, 256}, rigid(RHand)};
+    PartShape s{"staff", {}, false, {0, 1, 0}, {0, 0, 1}, 6, {0, 0, 24, 256}, rigid(RHand)};
     Vec3 fist = restJoint(RHand) + Vec3{0.1f, 0, -1.0f};
     struct Step {
         float x, r;
@@ -75,9 +75,9 @@ LatheSpec staff()
 }
 
 // A calabash for water, tied to the staff below its knob; it travels with the staff.
-LatheSpec gourd()
+PartShape gourd()
 {
-    LatheSpec s{"staff_gourd", {}, false, {0, 1, 0}, {0, 0, 1}, 8, {0, 0, 40, 48}, rigid(RHand)};
+    PartShape s{"staff_gourd", {}, false, {0, 1, 0}, {0, 0, 1}, 8, {0, 0, 40, 48}, rigid(RHand)};
     Vec3 tie = restJoint(RHand) + Vec3{0.1f, -0.62f, -1.0f};
     struct Step {
         float x, r;
@@ -89,9 +89,9 @@ LatheSpec gourd()
 }
 
 // The scrip, the pilgrim's shoulder bag, hangs at the right hip from the chest strap.
-LatheSpec scrip()
+PartShape scrip()
 {
-    LatheSpec s{"scrip", {}, false, {1, 0, 0}, {0, 0, 1}, 8, {0, 0, 56, 40}, skirtBind};
+    PartShape s{"scrip", {}, false, {1, 0, 0}, {0, 0, 1}, 8, {0, 0, 56, 40}, skirtBind};
     struct Step {
         float y, ru, rv;
     };
@@ -103,7 +103,7 @@ LatheSpec scrip()
 
 }  // namespace
 
-std::vector<LatheSpec> attireParts()
+std::vector<PartShape> attireParts()
 {
     return {skirt(), scrip(), pelerine(), hatCrown(), hatBrim(), staff(), gourd()};
 }

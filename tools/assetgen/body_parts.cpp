@@ -29,9 +29,9 @@ std::vector<Ring> limbRings(Bone top, Bone mid, Bone bottom, const std::vector<S
     return rings;
 }
 
-LatheSpec torso()
+PartShape torso()
 {
-    LatheSpec s{"torso", {}, false, {1, 0, 0}, {0, 1, 0}, 12, {0, 0, 192, 112}, {}};
+    PartShape s{"torso", {}, false, {1, 0, 0}, {0, 1, 0}, 12, {0, 0, 192, 112}, {}};
     s.rings = {ringAt(0, 0, 13.3f, 0, 0),         ringAt(0, 0, 13.5f, 1.5f, 2.2f),
                ringAt(0, 0, 14.4f, 1.9f, 2.6f),    ringAt(0.05f, 0, 16.2f, 1.75f, 2.4f),
                ringAt(0.1f, 0, 18.3f, 1.9f, 2.55f), ringAt(0.15f, 0, 20.3f, 2.05f, 2.8f),
@@ -41,9 +41,9 @@ LatheSpec torso()
     return s;
 }
 
-LatheSpec head()
+PartShape head()
 {
-    LatheSpec s{"head", {}, false, {1, 0, 0}, {0, 1, 0}, 12, {0, 0, 192, 96}, {}};
+    PartShape s{"head", {}, false, {1, 0, 0}, {0, 1, 0}, 12, {0, 0, 192, 96}, {}};
     s.rings = {ringAt(-0.2f, 0, 23.8f, 0, 0),       ringAt(-0.2f, 0, 24.2f, 0.8f, 0.8f),
                ringAt(-0.1f, 0, 25.3f, 0.8f, 0.8f),  ringAt(0.15f, 0, 25.7f, 1.4f, 1.25f),
                ringAt(0.1f, 0, 26.3f, 1.75f, 1.45f), ringAt(0.05f, 0, 27.0f, 1.9f, 1.55f),
@@ -53,9 +53,9 @@ LatheSpec head()
     return s;
 }
 
-LatheSpec arm(const char* name, Bone shoulder, Bone elbow, Bone hand)
+PartShape arm(const char* name, Bone shoulder, Bone elbow, Bone hand)
 {
-    LatheSpec s{name, {}, false, {1, 0, 0}, {0, 1, 0}, 8, {0, 0, 64, 112}, {}};
+    PartShape s{name, {}, false, {1, 0, 0}, {0, 1, 0}, 8, {0, 0, 64, 112}, {}};
     s.rings = limbRings(shoulder, elbow, hand,
                         {{24.0f, 0, 0}, {23.5f, 0.95f, 0.95f}, {22.0f, 0.95f, 0.95f},
                          {20.3f, 0.85f, 0.85f}, {19.3f, 0.8f, 0.8f}, {18.3f, 0.8f, 0.8f},
@@ -65,9 +65,9 @@ LatheSpec arm(const char* name, Bone shoulder, Bone elbow, Bone hand)
     return s;
 }
 
-LatheSpec handPart(const char* name, Bone hand)
+PartShape handPart(const char* name, Bone hand)
 {
-    LatheSpec s{name, {}, false, {1, 0, 0}, {0, 1, 0}, 6, {0, 0, 48, 40}, rigid(hand)};
+    PartShape s{name, {}, false, {1, 0, 0}, {0, 1, 0}, 6, {0, 0, 48, 40}, rigid(hand)};
     Vec3 w = restJoint(hand);
     for (Section sec : std::vector<Section>{{15.6f, 0, 0}, {15.3f, 0.5f, 0.35f}, {14.7f, 0.62f, 0.5f},
                                             {14.1f, 0.6f, 0.48f}, {13.6f, 0.45f, 0.33f}, {13.35f, 0, 0}})
@@ -75,9 +75,9 @@ LatheSpec handPart(const char* name, Bone hand)
     return s;
 }
 
-LatheSpec leg(const char* name, Bone hip, Bone knee, Bone ankle)
+PartShape leg(const char* name, Bone hip, Bone knee, Bone ankle)
 {
-    LatheSpec s{name, {}, false, {1, 0, 0}, {0, 1, 0}, 8, {0, 0, 64, 120}, {}};
+    PartShape s{name, {}, false, {1, 0, 0}, {0, 1, 0}, 8, {0, 0, 64, 120}, {}};
     s.rings = limbRings(hip, knee, ankle,
                         {{15.0f, 0, 0}, {14.2f, 1.5f, 1.45f}, {12.4f, 1.4f, 1.35f},
                          {10.4f, 1.2f, 1.15f}, {8.6f, 1.0f, 0.95f}, {7.8f, 0.95f, 0.95f},
@@ -87,10 +87,10 @@ LatheSpec leg(const char* name, Bone hip, Bone knee, Bone ankle)
     return s;
 }
 
-LatheSpec bootShaft(const char* name, Bone knee, Bone ankle)
+PartShape bootShaft(const char* name, Bone knee, Bone ankle)
 {
     Bone hip = knee == LKnee ? LHip : RHip;
-    LatheSpec s{name, {}, false, {1, 0, 0}, {0, 1, 0}, 8, {0, 0, 64, 48}, {}};
+    PartShape s{name, {}, false, {1, 0, 0}, {0, 1, 0}, 8, {0, 0, 64, 48}, {}};
     s.rings = limbRings(hip, knee, ankle,
                         {{5.75f, 0, 0}, {5.6f, 1.12f, 1.1f}, {5.2f, 1.1f, 1.05f}, {3.5f, 0.95f, 0.9f},
                          {2.0f, 0.85f, 0.8f}, {1.0f, 0.85f, 0.8f}, {0.6f, 0, 0}});
@@ -99,9 +99,9 @@ LatheSpec bootShaft(const char* name, Bone knee, Bone ankle)
 }
 
 // The foot runs along x from heel to toe; each section's bottom rests on the floor.
-LatheSpec foot(const char* name, Bone ankle)
+PartShape foot(const char* name, Bone ankle)
 {
-    LatheSpec s{name, {}, false, {0, 0, 1}, {0, 1, 0}, 8, {0, 0, 64, 56}, rigid(ankle)};
+    PartShape s{name, {}, false, {0, 0, 1}, {0, 1, 0}, 8, {0, 0, 64, 56}, rigid(ankle)};
     float y = restJoint(ankle).y;
     struct Step {
         float x, rz, ry;
@@ -116,9 +116,9 @@ LatheSpec foot(const char* name, Bone ankle)
 }
 
 // A small nose standing out of the face, sloping down to its tip.
-LatheSpec nose()
+PartShape nose()
 {
-    LatheSpec s{"nose", {}, false, {0, 0, 1}, {0, 1, 0}, 6, {0, 0, 24, 20}, rigid(Head)};
+    PartShape s{"nose", {}, false, {0, 0, 1}, {0, 1, 0}, 6, {0, 0, 24, 20}, rigid(Head)};
     struct Step {
         float x, h, rz, ry;
     };
@@ -135,7 +135,7 @@ Ring ringAt(float x, float y, float height, float ru, float rv)
     return {{x, y, kFloorZ + height}, ru, rv};
 }
 
-std::vector<LatheSpec> bodyParts()
+std::vector<PartShape> bodyParts()
 {
     return {torso(),
             head(),

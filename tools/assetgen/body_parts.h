@@ -5,8 +5,8 @@
 
 #include <vector>
 
-std::vector<LatheSpec> bodyParts();    // torso, head, arms, hands, legs, boots
-std::vector<LatheSpec> attireParts();  // tunic skirt, shoulder cape, hat, staff
+std::vector<PartShape> bodyParts();    // torso, head, arms, hands, legs, boots
+std::vector<PartShape> attireParts();  // tunic skirt, shoulder cape, hat, staff
 
 // Length of the staff from its foot to the right fist that holds it.
 constexpr float kStaffBelowFist = 18.6f;

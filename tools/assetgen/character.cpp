@@ -12,18 +12,18 @@
 
 namespace {
 
-Mesh buildMesh(const std::vector<LatheSpec>& parts)
+Mesh buildMesh(const std::vector<PartShape>& parts)
 {
     Mesh mesh;
-    for (const LatheSpec& spec : parts)
-        addLathe(mesh, spec);
+    for (const PartShape& shape : parts)
+        addLathe(mesh, shape);
     return mesh;
 }
 
-std::vector<LatheSpec> pilgrimParts()
+std::vector<PartShape> pilgrimParts()
 {
-    std::vector<LatheSpec> parts = bodyParts();
-    for (LatheSpec& p : attireParts())
+    std::vector<PartShape> parts = bodyParts();
+    for (PartShape& p : attireParts())
         parts.push_back(p);
     return parts;
 }
@@ -32,7 +32,7 @@ std::vector<LatheSpec> pilgrimParts()
 
 bool writeCharacter(const std::string& dir)
 {
-    std::vector<LatheSpec> parts = pilgrimParts();
+    std::vector<PartShape> parts = pilgrimParts();
     if (!packIslands(parts)) {
         std::fprintf(stderr, "assetgen: the character's skin islands do not fit\n");
         return false;

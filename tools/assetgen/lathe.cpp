@@ -5,33 +5,33 @@
 
 namespace {
 
-Vec3 ringPoint(const LatheSpec& spec, const Ring& ring, float angle)
+Vec3 ringPoint(const PartShape& shape, const Ring& ring, float angle)
 {
-    return ring.centre + spec.u * (ring.ru * std::cos(angle)) + spec.v * (ring.rv * std::sin(angle));
+    return ring.centre + shape.u * (ring.ru * std::cos(angle)) + shape.v * (ring.rv * std::sin(angle));
 }
 
-bool isPole(const LatheSpec& spec, int k)
+bool isPole(const PartShape& shape, int k)
 {
-    const Ring& r = spec.rings[k];
-    bool end = k == 0 || k + 1 == int(spec.rings.size());
-    return !spec.closedProfile && end && r.ru == 0 && r.rv == 0;
+    const Ring& r = shape.rings[k];
+    bool end = k == 0 || k + 1 == int(shape.rings.size());
+    return !shape.closedProfile && end && r.ru == 0 && r.rv == 0;
 }
 
-int profileSteps(const LatheSpec& spec)
+int profileSteps(const PartShape& shape)
 {
-    int n = int(spec.rings.size());
-    return spec.closedProfile ? n : n - 1;
+    int n = int(shape.rings.size());
+    return shape.closedProfile ? n : n - 1;
 }
 
-const Ring& ringAt(const LatheSpec& spec, int k)
+const Ring& ringAt(const PartShape& shape, int k)
 {
-    return spec.rings[k % int(spec.rings.size())];
+    return shape.rings[k % int(shape.rings.size())];
 }
 
 // Columns start at the back (angle pi), so every island's seam runs down the back of its part.
-float angleOf(const LatheSpec& spec, float column)
+float angleOf(const PartShape& shape, float column)
 {
-    return kPi + 2 * kPi * column / float(spec.segments);
+    return kPi + 2 * kPi * column / float(shape.segments);
 }
 
 // Signed volume of a part's triangles: negative when the corners run clockwise from outside.
@@ -51,39 +51,39 @@ struct Grid {
     std::vector<int> vertexBase, stBase;
 };
 
-Grid addGridPoints(Mesh& mesh, const LatheSpec& spec)
+Grid addGridPoints(Mesh& mesh, const PartShape& shape)
 {
     Grid g;
-    std::vector<float> len = profileLengths(spec);
-    const Island& is = spec.island;
-    for (int k = 0; k <= profileSteps(spec); ++k) {
-        bool pole = k < int(spec.rings.size()) && isPole(spec, k);
+    std::vector<float> len = profileLengths(shape);
+    const Island& is = shape.island;
+    for (int k = 0; k <= profileSteps(shape); ++k) {
+        bool pole = k < int(shape.rings.size()) && isPole(shape, k);
         g.vertexBase.push_back(int(mesh.vertices.size()));
-        if (k < int(spec.rings.size())) {
-            int count = pole ? 1 : spec.segments;
+        if (k < int(shape.rings.size())) {
+            int count = pole ? 1 : shape.segments;
             for (int j = 0; j < count; ++j) {
-                Vec3 p = ringPoint(spec, spec.rings[k], angleOf(spec, float(j)));
-                mesh.vertices.push_back({p, spec.bind(p)});
+                Vec3 p = ringPoint(shape, shape.rings[k], angleOf(shape, float(j)));
+                mesh.vertices.push_back({p, shape.bind(p)});
             }
         } else {
             g.vertexBase.back() = g.vertexBase[0];  // the closing ring is the first one
         }
         g.stBase.push_back(int(mesh.skinCoords.size()));
         int t = is.y + int(std::lround(len[k] / len.back() * float(is.h - 1)));
-        for (int j = 0; j <= spec.segments; ++j) {
+        for (int j = 0; j <= shape.segments; ++j) {
             float col = float(j) + (pole ? 0.5f : 0.0f);
-            int s = is.x + int(std::lround(std::min(col, float(spec.segments)) / float(spec.segments) * float(is.w - 1)));
+            int s = is.x + int(std::lround(std::min(col, float(shape.segments)) / float(shape.segments) * float(is.w - 1)));
             mesh.skinCoords.push_back({s, t});
         }
     }
     return g;
 }
 
-void addQuad(Mesh& mesh, const LatheSpec& spec, const Grid& g, int k, int j)
+void addQuad(Mesh& mesh, const PartShape& shape, const Grid& g, int k, int j)
 {
-    int n = spec.segments;
+    int n = shape.segments;
     auto vert = [&](int kk, int jj) {
-        bool pole = kk < int(spec.rings.size()) && isPole(spec, kk);
+        bool pole = kk < int(shape.rings.size()) && isPole(shape, kk);
         return g.vertexBase[kk] + (pole ? 0 : jj % n);
     };
     int a = vert(k, j), b = vert(k + 1, j), c = vert(k + 1, j + 1), d = vert(k, j + 1);
@@ -95,13 +95,13 @@ void addQuad(Mesh& mesh, const LatheSpec& spec, const Grid& g, int k, int j)
 }
 
 // Twice the signed area of the profile in the (radius, height) plane, closed along the axis.
-float profileArea(const LatheSpec& spec, Vec3 axis)
+float profileArea(const PartShape& shape, Vec3 axis)
 {
     float area = 0;
-    int n = int(spec.rings.size());
+    int n = int(shape.rings.size());
     for (int k = 0; k < n; ++k) {
-        const Ring& a = spec.rings[k];
-        const Ring& b = spec.rings[(k + 1) % n];
+        const Ring& a = shape.rings[k];
+        const Ring& b = shape.rings[(k + 1) % n];
         float ra = 0.5f * (a.ru + a.rv), rb = 0.5f * (b.ru + b.rv);
         area += ra * dot(b.centre, axis) - rb * dot(a.centre, axis);
     }
@@ -110,51 +110,51 @@ float profileArea(const LatheSpec& spec, Vec3 axis)
 
 }  // namespace
 
-std::vector<float> profileLengths(const LatheSpec& spec)
+std::vector<float> profileLengths(const PartShape& shape)
 {
     std::vector<float> len{0};
-    for (int k = 0; k < profileSteps(spec); ++k) {
-        const Ring& r0 = ringAt(spec, k);
-        const Ring& r1 = ringAt(spec, k + 1);
-        float d0 = length(ringPoint(spec, r1, 0) - ringPoint(spec, r0, 0));
-        float d1 = length(ringPoint(spec, r1, kPi / 2) - ringPoint(spec, r0, kPi / 2));
+    for (int k = 0; k < profileSteps(shape); ++k) {
+        const Ring& r0 = ringAt(shape, k);
+        const Ring& r1 = ringAt(shape, k + 1);
+        float d0 = length(ringPoint(shape, r1, 0) - ringPoint(shape, r0, 0));
+        float d1 = length(ringPoint(shape, r1, kPi / 2) - ringPoint(shape, r0, kPi / 2));
         len.push_back(len.back() + std::max(0.5f * (d0 + d1), 1e-3f));
     }
     return len;
 }
 
-SurfacePoint latheSurface(const LatheSpec& spec, const std::vector<float>& len, float fs, float ft)
+SurfacePoint latheSurface(const PartShape& shape, const std::vector<float>& len, float fs, float ft)
 {
     SurfacePoint sp;
     sp.total = len.back();
     sp.along = std::clamp(ft, 0.0f, 1.0f) * sp.total;
-    sp.angle = std::fmod(angleOf(spec, std::clamp(fs, 0.0f, 1.0f) * float(spec.segments)), 2 * kPi);
+    sp.angle = std::fmod(angleOf(shape, std::clamp(fs, 0.0f, 1.0f) * float(shape.segments)), 2 * kPi);
     int k = 0;
     while (k + 2 < int(len.size()) && len[k + 1] < sp.along)
         ++k;
-    const Ring& r0 = ringAt(spec, k);
-    const Ring& r1 = ringAt(spec, k + 1);
+    const Ring& r0 = ringAt(shape, k);
+    const Ring& r1 = ringAt(shape, k + 1);
     float f = std::clamp((sp.along - len[k]) / (len[k + 1] - len[k]), 0.0f, 1.0f);
     Ring r{lerp(r0.centre, r1.centre, f), r0.ru + (r1.ru - r0.ru) * f, r0.rv + (r1.rv - r0.rv) * f};
-    sp.pos = ringPoint(spec, r, sp.angle);
+    sp.pos = ringPoint(shape, r, sp.angle);
     // The profile runs in the (radius, height) plane; its turning sense says which side is out.
-    Vec3 axis = normalize(cross(spec.u, spec.v));
-    Vec3 radial = normalize(spec.u * (std::cos(sp.angle) / std::max(r.ru, 1e-3f)) +
-                            spec.v * (std::sin(sp.angle) / std::max(r.rv, 1e-3f)));
+    Vec3 axis = normalize(cross(shape.u, shape.v));
+    Vec3 radial = normalize(shape.u * (std::cos(sp.angle) / std::max(r.ru, 1e-3f)) +
+                            shape.v * (std::sin(sp.angle) / std::max(r.rv, 1e-3f)));
     float dr = 0.5f * ((r1.ru - r0.ru) + (r1.rv - r0.rv));
     float dh = dot(r1.centre - r0.centre, axis);
-    float sense = profileArea(spec, axis) >= 0 ? 1.0f : -1.0f;
+    float sense = profileArea(shape, axis) >= 0 ? 1.0f : -1.0f;
     sp.normal = normalize((radial * dh - axis * dr) * sense);
     return sp;
 }
 
-void addLathe(Mesh& mesh, const LatheSpec& spec)
+void addLathe(Mesh& mesh, const PartShape& shape)
 {
-    MeshPart part{spec.name, int(mesh.vertices.size()), 0, int(mesh.triangles.size()), 0};
-    Grid g = addGridPoints(mesh, spec);
-    for (int k = 0; k < profileSteps(spec); ++k)
-        for (int j = 0; j < spec.segments; ++j)
-            addQuad(mesh, spec, g, k, j);
+    MeshPart part{shape.name, int(mesh.vertices.size()), 0, int(mesh.triangles.size()), 0};
+    Grid g = addGridPoints(mesh, shape);
+    for (int k = 0; k < profileSteps(shape); ++k)
+        for (int j = 0; j < shape.segments; ++j)
+            addQuad(mesh, shape, g, k, j);
     if (signedVolume(mesh, part.firstTriangle) > 0)
         for (std::size_t i = part.firstTriangle; i < mesh.triangles.size(); ++i) {
             std::swap(mesh.triangles[i].vertex[1], mesh.triangles[i].vertex[2]);

@@ -19,7 +19,7 @@ struct Island {
     int x = 0, y = 0, w = 0, h = 0;
 };
 
-struct LatheSpec {
+struct PartShape {
     std::string name;
     std::vector<Ring> rings;
     bool closedProfile = false;   // the last ring joins the first (a shell with a rim)
@@ -38,11 +38,11 @@ struct SurfacePoint {
 };
 
 // Cumulative profile lengths at each ring (and back to the first when closed).
-std::vector<float> profileLengths(const LatheSpec& spec);
+std::vector<float> profileLengths(const PartShape& shape);
 
 // The surface under skin fractions fs (around) and ft (along), both 0..1;
 // lengths are the part's profileLengths.
-SurfacePoint latheSurface(const LatheSpec& spec, const std::vector<float>& lengths, float fs, float ft);
+SurfacePoint latheSurface(const PartShape& shape, const std::vector<float>& lengths, float fs, float ft);
 
 // Appends the part, its corners turned clockwise as seen from outside.
-void addLathe(Mesh& mesh, const LatheSpec& spec);
+void addLathe(Mesh& mesh, const PartShape& shape);

@@ -14,7 +14,7 @@ int restingRow(const std::vector<int>& skyline, int x, int w)
 
 }  // namespace
 
-bool packIslands(std::vector<LatheSpec>& parts)
+bool packIslands(std::vector<PartShape>& parts)
 {
     std::vector<std::size_t> order(parts.size());
     std::iota(order.begin(), order.end(), 0);

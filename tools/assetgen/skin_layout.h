@@ -9,4 +9,4 @@ constexpr int kSkinSize = 512;
 constexpr int kIslandGutter = 6;  // bleed room so mipmaps do not mix neighbouring parts
 
 // Returns false when the islands do not fit on the skin.
-bool packIslands(std::vector<LatheSpec>& parts);
+bool packIslands(std::vector<PartShape>& parts);

@@ -23,15 +23,15 @@ std::uint8_t channel(float v)
     return std::uint8_t(std::clamp(int(std::lround(v * 255.0f)), 0, 255));
 }
 
-void paintIsland(RgbImage& img, const LatheSpec& spec)
+void paintIsland(RgbImage& img, const PartShape& shape)
 {
-    const Island& is = spec.island;
-    const std::vector<float> lengths = profileLengths(spec);
+    const Island& is = shape.island;
+    const std::vector<float> lengths = profileLengths(shape);
     for (int py = is.y - kBleed; py < is.y + is.h + kBleed; ++py)
         for (int px = is.x - kBleed; px < is.x + is.w + kBleed; ++px) {
             float fs = float(px - is.x) / float(is.w - 1), ft = float(py - is.y) / float(is.h - 1);
-            SurfacePoint sp = latheSurface(spec, lengths, fs, ft);
-            Rgb c = spec.name == "head" ? headColour(sp) : partColour(spec.name, sp);
+            SurfacePoint sp = latheSurface(shape, lengths, fs, ft);
+            Rgb c = shape.name == "head" ? headColour(sp) : partColour(shape.name, sp);
             c = c * bakedLight(sp);
             std::uint8_t* out = img.at(px, img.height - 1 - py);
             out[0] = channel(c.r);
@@ -62,10 +62,10 @@ float scallop(float dx, float dy, float size, Rgb& colour)
     return std::max(fan, hinge);
 }
 
-RgbImage paintSkin(const std::vector<LatheSpec>& parts)
+RgbImage paintSkin(const std::vector<PartShape>& parts)
 {
     RgbImage img(kSkinSize, kSkinSize);
-    for (const LatheSpec& spec : parts)
-        paintIsland(img, spec);
+    for (const PartShape& shape : parts)
+        paintIsland(img, shape);
     return img;
 }

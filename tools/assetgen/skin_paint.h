@@ -8,7 +8,7 @@
 
 #include <vector>
 
-RgbImage paintSkin(const std::vector<LatheSpec>& parts);
+RgbImage paintSkin(const std::vector<PartShape>& parts);
 
 // The unshaded colour of a part at a surface point.
 Rgb partColour(const std::string& part, const SurfacePoint& sp);
