@@ -228,6 +228,11 @@ bool Session::waitForWindow(milliseconds timeout)
             return false;
         std::this_thread::sleep_for(milliseconds(20));
     }
+    // The window is mapped before the data is loaded; the model's draw line shows that
+    // frames are being drawn (it reaches the console file once the output buffer fills).
+    auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
+    if (!waitForConsole("going to draw animation sequence", left))
+        return false;
     settle();
     return true;
 }

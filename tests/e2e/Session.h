@@ -51,7 +51,7 @@ public:
     std::string console() const;
     bool waitForConsole(const std::string& text, std::chrono::milliseconds timeout) const;
 
-    // Waits until the window titled "halvane" is mapped and its first frames are drawn.
+    // Waits until the window titled "halvane" is mapped and frames are being drawn.
     bool waitForWindow(std::chrono::milliseconds timeout);
     // The window's position on the screen and its size, from the X server.
     bool windowGeometry(int& x, int& y, int& width, int& height);
