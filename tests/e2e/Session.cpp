@@ -73,15 +73,45 @@ Screenshot::Pixel Screenshot::at(int x, int y) const
 
 double Screenshot::differenceFrom(const Screenshot& other) const
 {
-    if (other.width != width || other.height != height || rgb.empty())
+    return differenceFrom(other, 0, 0, width, height);
+}
+
+double Screenshot::differenceFrom(const Screenshot& other, int x0, int y0, int x1, int y1) const
+{
+    if (other.width != width || other.height != height || rgb.empty() || x1 <= x0 || y1 <= y0)
         return 1.0;
     std::size_t differing = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            Pixel a = at(x, y);
+            Pixel b = other.at(x, y);
+            differing += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) > 24;
+        }
+    return static_cast<double>(differing) / (static_cast<double>(x1 - x0) * (y1 - y0));
+}
+
+double Screenshot::whiteShare() const
+{
+    if (rgb.empty())
+        return 0.0;
+    std::size_t white = 0;
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
+        white += rgb[i] > 250 && rgb[i + 1] > 250 && rgb[i + 2] > 250;
+    return static_cast<double>(white) / static_cast<double>(rgb.size() / 3);
+}
+
+int Screenshot::colourVariety() const
+{
+    std::vector<bool> seen(4096, false);
+    int variety = 0;
     for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
-        int d = std::abs(rgb[i] - other.rgb[i]) + std::abs(rgb[i + 1] - other.rgb[i + 1]) +
-                std::abs(rgb[i + 2] - other.rgb[i + 2]);
-        differing += d > 24;
+        std::size_t bin = (std::size_t(rgb[i] >> 4) << 8) | (std::size_t(rgb[i + 1] >> 4) << 4) | (rgb[i + 2] >> 4);
+        if (!seen[bin]) {
+            seen[bin] = true;
+            ++variety;
+        }
     }
-    return static_cast<double>(differing) / static_cast<double>(rgb.size() / 3);
+    return variety;
 }
 
 double Screenshot::nonBlackShare() const
@@ -293,6 +323,20 @@ Screenshot Session::screenshot() const
         }
     XDestroyImage(image);
     return shot;
+}
+
+Screenshot Session::stableScreenshot() const
+{
+    Screenshot previous = screenshot();
+    auto deadline = steady_clock::now() + seconds(10);
+    while (steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(milliseconds(250));
+        Screenshot current = screenshot();
+        if (current.differenceFrom(previous) == 0.0)
+            return current;
+        previous = current;
+    }
+    return previous;
 }
 
 void Session::settle(milliseconds time)

@@ -19,8 +19,14 @@ struct Screenshot {
         int r, g, b;
     };
     Pixel at(int x, int y) const;
-    // Share of pixels whose colour differs from the other picture's by more than a little.
+    // Share of pixels whose colour differs from the other picture's by more than a little,
+    // over the whole picture or over the rectangle [x0, x1) x [y0, y1) (y from the top).
     double differenceFrom(const Screenshot& other) const;
+    double differenceFrom(const Screenshot& other, int x0, int y0, int x1, int y1) const;
+    // Share of pixels that are white or nearly so: surfaces whose texture failed show white.
+    double whiteShare() const;
+    // Number of distinct colours, coarsely quantised: a textured picture has many.
+    int colourVariety() const;
     double nonBlackShare() const;
     bool savePng(const std::string& path) const;
 };
@@ -63,6 +69,9 @@ public:
     void pointerPosition(int& x, int& y) const;
 
     Screenshot screenshot() const;
+    // A screenshot once the picture has stopped changing, so that a slow frame after an
+    // input is not mistaken for its result.
+    Screenshot stableScreenshot() const;
     // Lets the program draw a few frames after an input.
     static void settle(std::chrono::milliseconds time = std::chrono::milliseconds(400));
 

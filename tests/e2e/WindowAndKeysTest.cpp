@@ -57,14 +57,14 @@ TEST_F(WindowAndKeys, EscapeEndsTheProgramOnReleaseWithStatusZero)
 
 TEST_F(WindowAndKeys, UnusedKeysChangeNothing)
 {
-    Screenshot before = session.screenshot();
+    Screenshot before = session.stableScreenshot();
     session.keyDown("shift+w");
     session.key("F11");
     session.key("F12");
     Session::settle(milliseconds(600));
     session.keyUp("shift+w");
     Session::settle();
-    Screenshot after = session.screenshot();
+    Screenshot after = session.stableScreenshot();
     EXPECT_TRUE(session.running());
     EXPECT_LT(after.differenceFrom(before), 0.001) << "an upper-case W or F11 moved the view";
 }
