@@ -2,6 +2,9 @@
 #pragma once
 
 void setupScene();
+// The OpenGL state the whole program draws with: depth test, front faces culled with
+// clockwise as front, texturing; set once and never changed.
+void setFixedState();
 void reshape(int width, int height);
 
 // The frame: idleStep moves the world by the keys held; idle adds the redisplay request.

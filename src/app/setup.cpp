@@ -3,8 +3,6 @@
 #include "app/globals.h"
 #include "platform/Platform.h"
 
-namespace {
-
 void setFixedState()
 {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -18,6 +16,8 @@ void setFixedState()
     glEnable(GL_CULL_FACE);
     glEnable(GL_TEXTURE_2D);
 }
+
+namespace {
 
 void loadLevelData()
 {

@@ -1,6 +1,7 @@
 #include "GlContext.h"
 
 #include "Xvfb.h"
+#include "app/callbacks.h"
 
 #include <GL/freeglut.h>
 #include <cstdio>
@@ -26,14 +27,7 @@ void useGlContext()
 
 void applySceneState()
 {
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glCullFace(GL_FRONT);
-    glFrontFace(GL_CW);
-    glEnable(GL_CULL_FACE);
-    glEnable(GL_TEXTURE_2D);
+    setFixedState();
 }
 
 Rgb Picture::at(int x, int y) const
