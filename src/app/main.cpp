@@ -23,6 +23,8 @@ void registerCallbacks()
 
 int main(int argc, char** argv)
 {
+    IdCounter localIds(0);
+    CharacterObject tobrin(localIds, "Tobrin", 10.0f, true);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowPosition(100, 100);
