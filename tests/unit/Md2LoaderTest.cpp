@@ -176,21 +176,15 @@ TEST(Md2Loader, TwoThousandVerticesPerFrameLoad)
     EXPECT_EQ(model.sequenceFrames[0].size(), 40u * 2000u);
 }
 
-// A file without vertices never leaves sequence 0 while walking the frames (the sequence
-// advances only as a vertex is about to be stored).
-TEST(Md2Loader, AFileWithoutVerticesStaysInSequence0)
+// A model without triangles would draw nothing: the loader refuses it.
+TEST(Md2LoaderDeathTest, AFileWithoutTrianglesEndsWithItsMessage)
 {
     const ModelManager manager;
     const std::string path = writeTestFile("novertices.md2", makeTestFile(198, 0).bytes());
-    std::string output;
-    const Md2Model model = readQuietly(manager, UNIT_SCALE, path, &output);
     const std::string expected = std::string(DEFAULT_MODEL_LINE) + "\nloading model number 0: " + path + "\n" +
-                                 DEFAULT_MODEL_LINE + "reading 3 texture coordinates.\nreading vertices:\n" +
-                                 "file has 198 frames. Each frame has 0 vertices.\n" +
-                                 "finishing with animation 0 (198 frames).\nreading 0 triangles.\n" +
-                                 "computing the light normals.\n";
-    EXPECT_EQ(output, expected);
-    EXPECT_EQ(model.numVertices, 0);
+                                 DEFAULT_MODEL_LINE + path + " has no triangles.\n";
+    EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, path.c_str())), testing::ExitedWithCode(1),
+                testing::Eq(expected));
 }
 
 TEST(Md2Loader, AddModelFillsTheNextSlot)
