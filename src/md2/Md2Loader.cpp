@@ -5,22 +5,22 @@
 #include "md2/ModelManager.h"
 
 #include "math/LoadFailure.h"
+#include "math/ReadWholeFile.h"
 
 #include <cstdio>
 #include <string>
 
 namespace {
 
-// The whole file, or a failure if it cannot be read to its end.
-bool readWholeFile(std::FILE* file, std::vector<std::uint8_t>& bytes)
+// Read in chunks to its end rather than sized by seeking: a folder in the file's place
+// opens, but seeking to its end gives a nonsense size that no allocation can meet.
+bool readModelBytes(std::FILE* file, std::vector<std::uint8_t>& bytes)
 {
-    if (std::fseek(file, 0, SEEK_END) != 0)
+    std::string contents;
+    if (!readWholeFile(file, contents))
         return false;
-    const long size = std::ftell(file);
-    if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0)
-        return false;
-    bytes.resize(static_cast<std::size_t>(size));
-    return std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    bytes.assign(contents.begin(), contents.end());
+    return true;
 }
 
 std::vector<std::uint8_t> readModelFile(const char* modelPath, int modelCount)
@@ -30,7 +30,7 @@ std::vector<std::uint8_t> readModelFile(const char* modelPath, int modelCount)
         endWithLoadFailure(std::string("cannot open ") + modelPath);
     std::printf("\nloading model number %d: %s\n", modelCount, modelPath);
     std::vector<std::uint8_t> bytes;
-    const bool complete = readWholeFile(file, bytes);
+    const bool complete = readModelBytes(file, bytes);
     std::fclose(file);
     if (!complete)
         endWithLoadFailure(std::string("cannot read ") + modelPath);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cmath>
 
 namespace {
@@ -241,6 +243,19 @@ TEST(Md2LoaderDeathTest, MissingFileEndsWithCannotOpen)
     const std::string path = testing::TempDir() + "no-such-model.md2";
     EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, path.c_str())), testing::ExitedWithCode(1),
                 testing::Eq(std::string(DEFAULT_MODEL_LINE) + "cannot open " + path + "\n"));
+}
+
+// A folder opens like a file, but seeking to its end gave a size no allocation could meet
+// (found by the end-to-end table of broken data files: the program ended on std::bad_alloc).
+TEST(Md2LoaderDeathTest, AFolderInThePlaceOfTheFileEndsWithCannotRead)
+{
+    const ModelManager manager;
+    const std::string path = testing::TempDir() + "folder.md2";
+    std::filesystem::create_directory(path);
+    EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, path.c_str())), testing::ExitedWithCode(1),
+                testing::Eq(std::string(DEFAULT_MODEL_LINE) + "\nloading model number 0: " + path + "\ncannot read " +
+                            path + "\n"));
+    std::filesystem::remove(path);
 }
 
 TEST(Md2LoaderDeathTest, ThirdModelIsRefusedBeforeOpeningItsFile)
