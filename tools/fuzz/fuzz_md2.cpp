@@ -30,7 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!parsed.failure.empty())
         return 0;
     const Md2HeaderResult header = readMd2Header(bytes, "fuzz.md2");
-    Md2Model model;
+    // A new model record announces its animation sequence; copying one made once keeps the
+    // fuzzer's output quiet and its speed up.
+    static const Md2Model blank;
+    Md2Model model = blank;
     convertMd2(model, header.header, parsed.contents, Vec3(0.15f, 0.15f, 0.15f));
     checkModel(model);
     return 0;
