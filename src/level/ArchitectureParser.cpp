@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr std::uint64_t NUMBERS_PER_RECORD = 5;
+constexpr std::uint64_t RECORDS_PER_QUAD = 4;
 
 std::string describe(char c)
 {
@@ -20,6 +22,15 @@ std::string describe(char c)
     char hex[16];
     std::snprintf(hex, sizeof hex, "byte 0x%02X", byte);
     return hex;
+}
+
+// The number as written, cut to a length that fits on the message's line.
+std::string shortened(const char* begin, const char* end)
+{
+    constexpr std::ptrdiff_t MOST_SHOWN = 24;
+    if (end - begin <= MOST_SHOWN)
+        return std::string(begin, static_cast<std::size_t>(end - begin));
+    return std::string(begin, static_cast<std::size_t>(MOST_SHOWN)) + "...";
 }
 
 // Hands every number to store(index, value) in file order. Numbers are what the C library's
@@ -40,9 +51,27 @@ std::string forEachNumber(const std::string& text, Store store)
         const float value = std::strtof(p, &after);
         if (after == p)
             return "line " + std::to_string(line) + ": " + describe(*p) + " cannot start a number";
+        // Infinity or NaN (spelled out, or a number too large for a float) would place a corner nowhere.
+        if (!std::isfinite(value))
+            return "line " + std::to_string(line) + ": '" + shortened(p, after) + "' is not a finite number";
         store(index++, value);
         p = after;
     }
+}
+
+// Empty when the numbers make whole records and the records whole quads: a file cut short
+// or left empty must not load as a part that silently lacks its last corners.
+std::string checkShape(std::uint64_t numbers)
+{
+    if (numbers == 0)
+        return "no records (a part needs whole quads of 4 records)";
+    const std::uint64_t leftOver = numbers % NUMBERS_PER_RECORD;
+    if (leftOver != 0)
+        return "the file ends inside a record (the last record has " + std::to_string(leftOver) + " of its 5 numbers)";
+    const std::uint64_t records = numbers / NUMBERS_PER_RECORD;
+    if (records % RECORDS_PER_QUAD != 0)
+        return std::to_string(records) + " records do not make whole quads of 4 records";
+    return {};
 }
 
 }  // namespace
@@ -52,9 +81,11 @@ ArchitectureRecords parseArchitecture(const std::string& text)
     ArchitectureRecords records;
     std::uint64_t numbers = 0;
     records.reason = forEachNumber(text, [&numbers](std::uint64_t, float) { ++numbers; });
+    if (records.ok())
+        records.reason = checkShape(numbers);
     if (!records.ok())
         return records;
-    const std::uint64_t count = (numbers + NUMBERS_PER_RECORD - 1) / NUMBERS_PER_RECORD;
+    const std::uint64_t count = numbers / NUMBERS_PER_RECORD;
     if (count > std::uint64_t(INT_MAX)) {
         records.reason = "more than " + std::to_string(INT_MAX) + " records";
         return records;

@@ -5,6 +5,7 @@
 #include "md2/Md2Model.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -67,6 +68,9 @@ std::string checkCounts(const std::string& path, const Md2Header& h)
         failure = checkNotNegative(path, "triangles", h.numTriangles);
     if (failure.empty())
         failure = checkNotNegative(path, "frames", h.numFrames);
+    // A model without triangles would load and then draw nothing, silently.
+    if (failure.empty() && h.numTriangles == 0)
+        failure = path + " has no triangles.";
     return failure;
 }
 
@@ -98,6 +102,10 @@ std::string checkSection(const std::string& path, const Bytes& bytes, const char
 {
     const std::int64_t size = count * recordSize;
     const std::int64_t length = static_cast<std::int64_t>(bytes.size());
+    // A section inside the header would decode the header's own fields as model data.
+    if (offset >= 0 && offset < MD2_HEADER_SIZE)
+        return path + ": the " + name + " (offset " + number(offset) + ") start inside the " +
+               number(MD2_HEADER_SIZE) + "-byte header.";
     if (offset >= 0 && offset + size <= length)
         return "";
     return path + ": the " + name + " (offset " + number(offset) + ", " + number(size) +
@@ -171,15 +179,38 @@ void decodeFrame(const std::uint8_t* frame, int numVertices, std::vector<Vec3>& 
     }
 }
 
+int framesToDecode(const Md2Header& h, int framesWanted)
+{
+    return std::max(0, std::min(h.numFrames, framesWanted));
+}
+
+const std::uint8_t* frameStart(const Bytes& bytes, const Md2Header& h, int k)
+{
+    return bytes.data() + h.offsetFrames + static_cast<std::int64_t>(k) * h.frameSize;
+}
+
+// A scale or translate of infinity or NaN would put every vertex of the frame nowhere.
+std::string checkFrameTransforms(const Bytes& bytes, const std::string& path, const Md2Header& h, int framesWanted)
+{
+    const int frames = framesToDecode(h, framesWanted);
+    for (int k = 0; k < frames; ++k) {
+        const std::uint8_t* frame = frameStart(bytes, h, k);
+        for (int field = 0; field < 6; ++field) {
+            if (!std::isfinite(readFloat(frame + 4 * field)))
+                return path + ": frame " + number(k) + " has a " + (field < 3 ? "scale" : "translate") +
+                       " that is not a finite number.";
+        }
+    }
+    return "";
+}
+
 void decodeFrames(const Bytes& bytes, const Md2Header& h, int framesWanted, Md2Contents& contents)
 {
-    contents.framesDecoded = std::max(0, std::min(h.numFrames, framesWanted));
+    contents.framesDecoded = framesToDecode(h, framesWanted);
     contents.framePositions.reserve(static_cast<std::size_t>(contents.framesDecoded) *
                                     static_cast<std::size_t>(h.numVertices));
-    for (int k = 0; k < contents.framesDecoded; ++k) {
-        const std::int64_t start = h.offsetFrames + static_cast<std::int64_t>(k) * h.frameSize;
-        decodeFrame(bytes.data() + start, h.numVertices, contents.framePositions);
-    }
+    for (int k = 0; k < contents.framesDecoded; ++k)
+        decodeFrame(frameStart(bytes, h, k), h.numVertices, contents.framePositions);
 }
 
 } // namespace
@@ -221,6 +252,8 @@ Md2ContentsResult readMd2Contents(const Bytes& bytes, const std::string& path, c
         result.failure = checkSkinSize(path, header);
     if (result.failure.empty())
         result.failure = checkSections(path, bytes, header);
+    if (result.failure.empty())
+        result.failure = checkFrameTransforms(bytes, path, header, framesWanted);
     if (result.failure.empty())
         result.failure = decodeTriangles(bytes, path, header, result.contents.triangles);
     if (!result.failure.empty())

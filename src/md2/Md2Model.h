@@ -53,6 +53,8 @@ struct Md2Model {
 
     // Smooth per-vertex normals for every stored frame of every sequence.
     void computeLightNormals();
+    // The same without the progress line, for the loader's output-free conversion step.
+    void fillLightNormals();
 
     void setAnimationSequence(int newSequence, int mode);
     // Applied before every draw: a finished sequence starts again, or a once-played one returns to 0.

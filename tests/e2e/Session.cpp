@@ -63,6 +63,16 @@ Window findWindow(Display* d, const std::string& title)
     return found;
 }
 
+// The character's draw announces every frame on the console.
+std::size_t framesDrawn(const std::string& console)
+{
+    std::size_t count = 0;
+    for (std::size_t at = console.find("going to draw"); at != std::string::npos;
+         at = console.find("going to draw", at + 1))
+        ++count;
+    return count;
+}
+
 }  // namespace
 
 Screenshot::Pixel Screenshot::at(int x, int y) const
@@ -258,11 +268,20 @@ bool Session::waitForWindow(milliseconds timeout)
             return false;
         std::this_thread::sleep_for(milliseconds(20));
     }
-    // The window is mapped before the data is loaded; the model's draw line shows that
-    // frames are being drawn (it reaches the console file once the output buffer fills).
-    auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
-    if (!waitForConsole("going to draw animation sequence", left))
-        return false;
+    // A slow program (the sanitizer build) may still draw its first frames into the start-up
+    // size: wait until it covers the screen and has drawn a few frames at that size.
+    int left = 0, top = 0, width = 0, height = 0;
+    while (!windowGeometry(left, top, width, height) || width != SCREEN_WIDTH || height != SCREEN_HEIGHT) {
+        if (steady_clock::now() >= deadline || !running())
+            return false;
+        std::this_thread::sleep_for(milliseconds(20));
+    }
+    const std::size_t framesBefore = framesDrawn(console());
+    while (framesDrawn(console()) < framesBefore + 3) {
+        if (steady_clock::now() >= deadline || !running())
+            return false;
+        std::this_thread::sleep_for(milliseconds(20));
+    }
     settle();
     return true;
 }

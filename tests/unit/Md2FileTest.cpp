@@ -161,6 +161,17 @@ const DamagedCase DAMAGED_CASES[] = {
          setField(b, MD2_AT_FRAME_SIZE, 40);
      },
      "damaged.md2: triangle 0 has the vertex index 0, but a frame has 0 vertices."},
+    {"NoTriangles", [](Bytes& b) { setField(b, MD2_AT_TRIANGLES, 0); }, "damaged.md2 has no triangles."},
+    {"TexCoordsInsideTheHeader", [](Bytes& b) { setField(b, MD2_AT_OFFSET_TEXCOORDS, 0); },
+     "damaged.md2: the texture coordinates (offset 0) start inside the 68-byte header."},
+    {"TrianglesInsideTheHeader", [](Bytes& b) { setField(b, MD2_AT_OFFSET_TRIANGLES, 56); },
+     "damaged.md2: the triangles (offset 56) start inside the 68-byte header."},
+    {"FramesInsideTheHeader", [](Bytes& b) { setField(b, MD2_AT_OFFSET_FRAMES, 67); },
+     "damaged.md2: the frames (offset 67) start inside the 68-byte header."},
+    {"InfiniteScale", [](Bytes& b) { setField(b, 156 + 4, 0x7f800000); },
+     "damaged.md2: frame 0 has a scale that is not a finite number."},
+    {"NaNTranslateInTheSecondFrame", [](Bytes& b) { setField(b, 208 + 20, 0x7fc00000); },
+     "damaged.md2: frame 1 has a translate that is not a finite number."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Md2File, Md2DamagedFile, testing::ValuesIn(DAMAGED_CASES),

@@ -91,7 +91,8 @@ struct TempFile {
         std::FILE* f = std::fopen(path.c_str(), "wb");
         EXPECT_NE(f, nullptr) << path;
         if (f) {
-            std::fwrite(bytes.data(), 1, bytes.size(), f);
+            if (!bytes.empty())  // an empty vector's data() may be null, which fwrite must not get
+                std::fwrite(bytes.data(), 1, bytes.size(), f);
             std::fclose(f);
         }
     }
