@@ -18,13 +18,14 @@ protected:
             turnLeft(628);
     }
 
-    // Presses the key the given number of times, one press at a time: the program ignores
-    // key repeat, and a release followed by a press in the same millisecond reads as one.
+    // Presses the key the given number of times, one press at a time. The program ignores key
+    // repeat: a release it handles only after the next press has come reads as a held key, so
+    // each press waits for the program to catch up, as a person's would.
     Screenshot afterPresses(const std::string& key, int times)
     {
         for (int i = 0; i < times; ++i) {
             session.key(key);
-            Session::settle(std::chrono::milliseconds(40));
+            Session::settle(std::chrono::milliseconds(250));
         }
         return session.stableScreenshot();
     }
