@@ -12,7 +12,6 @@
 namespace {
 
 constexpr std::uint64_t NUMBERS_PER_RECORD = 5;
-constexpr std::uint64_t RECORDS_PER_QUAD = 4;
 
 std::string describe(char c)
 {
@@ -59,18 +58,14 @@ std::string forEachNumber(const std::string& text, Store store)
     }
 }
 
-// Empty when the numbers make whole records and the records whole quads: a file cut short
-// or left empty must not load as a part that silently lacks its last corners.
+// Empty when the numbers make whole records. A file cut inside a record is refused: its
+// missing numbers would put a corner of the last quad at the world's origin. An empty file
+// is an empty part, and records short of a whole quad are simply not drawn as quads.
 std::string checkShape(std::uint64_t numbers)
 {
-    if (numbers == 0)
-        return "no records (a part needs whole quads of 4 records)";
     const std::uint64_t leftOver = numbers % NUMBERS_PER_RECORD;
     if (leftOver != 0)
         return "the file ends inside a record (the last record has " + std::to_string(leftOver) + " of its 5 numbers)";
-    const std::uint64_t records = numbers / NUMBERS_PER_RECORD;
-    if (records % RECORDS_PER_QUAD != 0)
-        return std::to_string(records) + " records do not make whole quads of 4 records";
     return {};
 }
 

@@ -15,6 +15,6 @@ struct ArchitectureRecords {
     bool ok() const { return reason.empty(); }
 };
 
-// Refuses a file without records, one that ends inside a record, records that do not make
-// whole quads, and numbers that are not finite. Never prints or ends the process.
+// Refuses a file that ends inside a record and numbers that are not finite; an empty file
+// gives no records. Never prints or ends the process.
 ArchitectureRecords parseArchitecture(const std::string& text);

@@ -50,11 +50,6 @@ Edit firstNumberIs(const std::string& replacement)
     };
 }
 
-Bytes bytesOf(const std::string& text)
-{
-    return Bytes(text.begin(), text.end());
-}
-
 void addArchitectureRows(std::vector<BrokenFile>& rows, const char* prefix, const char* file, bool everyRow)
 {
     const std::string path = pathPattern(file);
@@ -65,15 +60,10 @@ void addArchitectureRows(std::vector<BrokenFile>& rows, const char* prefix, cons
     };
     row("Missing", removed(file), "cannot open " + path, true);
     row("IsAFolder", folderInstead(file), "cannot read architecture file " + path);
-    row("Empty", replaced(file, {}), inFile + "no records \\(a part needs whole quads of 4 records\\)", true);
-    row("OnlyWhiteSpace", replaced(file, bytesOf("\n\r\n \t \n")),
-        inFile + "no records \\(a part needs whole quads of 4 records\\)");
     row("CutAfterTheFirstNumber", edited(file, cutAfterNumbers(1)),
         inFile + "the file ends inside a record \\(the last record has 1 of its 5 numbers\\)", true);
     row("CutInsideTheSecondRecord", edited(file, cutAfterNumbers(7)),
         inFile + "the file ends inside a record \\(the last record has 2 of its 5 numbers\\)");
-    row("CutAfterThreeRecords", edited(file, cutAfterNumbers(15)),
-        inFile + "3 records do not make whole quads of 4 records", true);
     row("CutInTheMiddle", edited(file, cutInTheMiddle()),
         inFile + "the file ends inside a record \\(the last record has 3 of its 5 numbers\\)");
     row("NumberTooLarge", edited(file, firstNumberIs("1e39")), inFile + "line \\d+: '1e39' is not a finite number", true);

@@ -85,3 +85,24 @@ TEST_F(StartupTest, WalkingAndLookingChangeTheView)
 }
 
 }  // namespace
+
+namespace {
+
+// An empty ceiling file is a level without a ceiling, not a broken one: the program starts,
+// says it found no vertices, and draws the rest.
+TEST(StartupWithoutCeiling, EmptyCeilingFileStartsWithoutCeiling)
+{
+    Session session;
+    ASSERT_FALSE(session.display().empty());
+    session.useCommittedData();
+    session.writeBinFile("ceiling.txt", {});
+    session.start();
+    ASSERT_TRUE(session.waitForWindow(seconds(30))) << session.console().substr(0, 3000);
+    EXPECT_NE(session.console().find("../bin/ceiling.txt\n\n0 vertices and texture coordinates found\n"),
+              std::string::npos);
+    Screenshot shot = session.stableScreenshot();
+    EXPECT_GT(shot.colourVariety(), 40);
+    EXPECT_TRUE(session.running());
+}
+
+}  // namespace
