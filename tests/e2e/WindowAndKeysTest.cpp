@@ -1,24 +1,11 @@
 // What a person sees of the window and the keys that end or do not end the program.
-#include "Session.h"
-
-#include <gtest/gtest.h>
+#include "RunningProgram.h"
 
 using namespace std::chrono;
 
 namespace {
 
-class WindowAndKeys : public testing::Test {
-protected:
-    Session session;
-
-    void SetUp() override
-    {
-        ASSERT_FALSE(session.display().empty()) << "no X server";
-        session.useCommittedData();
-        session.start();
-        ASSERT_TRUE(session.waitForWindow(seconds(20))) << session.console();
-    }
-};
+using WindowAndKeys = RunningProgram;
 
 TEST_F(WindowAndKeys, WindowCoversTheWholeScreenFromTheCorner)
 {
