@@ -9,6 +9,9 @@
 struct BenchOptions {
     bool shortMode = false;     // everything once, quickly: for CI, where no timing is judged
     std::string picturesFolder;  // where the worker saves each state's two pictures, if set
+    std::string only;            // one section to run ("startup", "frames", "loaders", "hitches"), or all
+
+    bool runs(const char* section) const { return only.empty() || only == section; }
 };
 
 // Folder from which halvane finds its data as "../bin/": any direct subfolder of the source tree.

@@ -117,15 +117,32 @@ double comparePictures(const ReferenceScene& reference, const BenchOptions& opti
 
 struct FrameRun {
     std::vector<double> means, p99s;
-    unsigned long long allocations = 0;
-    long frames = 0;
 };
 
-void timeProgramFrames(int count, FrameRun& run)
+void addRun(FrameRun& run, const std::vector<double>& times)
+{
+    run.means.push_back(mean(times));
+    run.p99s.push_back(percentile99(times));
+}
+
+void programFrame()
+{
+    idle();
+    display();
+    glFinish();
+}
+
+void referenceFrame(const ReferenceScene& reference)
+{
+    reference.draw();
+    glutSwapBuffers();
+    glFinish();
+}
+
+// Display with glFinish; idle runs before each frame, outside the time.
+std::vector<double> timeProgramFrames(int count)
 {
     std::vector<double> times;
-    times.reserve(static_cast<std::size_t>(count));
-    const unsigned long long before = allocationsOnThisThread();
     for (int i = 0; i < count; ++i) {
         idle();
         const long long start = monotonicNanoseconds();
@@ -133,35 +150,46 @@ void timeProgramFrames(int count, FrameRun& run)
         glFinish();
         times.push_back(secondsSince(start) * 1000);
     }
-    run.allocations += allocationsOnThisThread() - before;
-    run.frames += count;
-    run.means.push_back(mean(times));
-    run.p99s.push_back(percentile99(times));
+    return times;
 }
 
-void timeReferenceFrames(const ReferenceScene& reference, int count, FrameRun& run)
+std::vector<double> timeReferenceFrames(const ReferenceScene& reference, int count)
 {
     std::vector<double> times;
-    times.reserve(static_cast<std::size_t>(count));
-    const unsigned long long before = allocationsOnThisThread();
     for (int i = 0; i < count; ++i) {
         const long long start = monotonicNanoseconds();
-        reference.draw();
-        glutSwapBuffers();
-        glFinish();
+        referenceFrame(reference);
         times.push_back(secondsSince(start) * 1000);
     }
-    run.allocations += allocationsOnThisThread() - before;
-    run.frames += count;
-    run.means.push_back(mean(times));
-    run.p99s.push_back(percentile99(times));
+    return times;
 }
 
-std::string perFrame(const FrameRun& run)
+// Untimed frames, with every allocation of this thread attributed (which walks the stack).
+// Keeps the compiler from dropping a store whose result nobody reads.
+void benchmarkKeep(void* p)
 {
-    char text[96];
-    std::snprintf(text, sizeof text, "%llu allocations in %ld frames", run.allocations, run.frames);
-    return text;
+    asm volatile("" : : "g"(p) : "memory");
+}
+
+struct Attributed {
+    unsigned long long byHalvane = 0;
+    std::string text;
+};
+
+template <typename Frame>
+Attributed countAllocations(int frames, Frame frame)
+{
+    attributeAllocations(true);
+    const AllocationCount before = allocationsOnThisThread();
+    for (int i = 0; i < frames; ++i)
+        frame();
+    const AllocationCount after = allocationsOnThisThread();
+    attributeAllocations(false);
+    char text[128];
+    std::snprintf(text, sizeof text, "%llu allocations by halvane, %llu inside Mesa/X in %d frames",
+                  after.byHalvane - before.byHalvane, (after.all - before.all) - (after.byHalvane - before.byHalvane),
+                  frames);
+    return Attributed{after.byHalvane - before.byHalvane, text};
 }
 
 std::vector<Row> measureState(const State& state, const BenchOptions& options, const std::string& screen, int index)
@@ -170,30 +198,49 @@ std::vector<Row> measureState(const State& state, const BenchOptions& options, c
     drawFrame();  // settles the animation state the reference copies
     ReferenceScene reference;
     reference.build();
-    const double differing =
-        comparePictures(reference, options, screen + "-" + std::to_string(index));
+    const double differing = comparePictures(reference, options, screen + "-" + std::to_string(index));
     const int frames = options.shortMode ? 3 : 150;
     const int runs = options.shortMode ? 1 : 7;
     FrameRun program, baseline;
     for (int r = 0; r < runs; ++r) {
-        timeProgramFrames(frames, program);
-        timeReferenceFrames(reference, frames, baseline);
+        addRun(program, timeProgramFrames(frames));
+        addRun(baseline, timeReferenceFrames(reference, frames));
     }
+    const int counted = options.shortMode ? 3 : 30;
+    const Attributed programAllocations = countAllocations(counted, programFrame);
+    const Attributed referenceAllocations = countAllocations(counted, [&reference] { referenceFrame(reference); });
     char picture[80];
     std::snprintf(picture, sizeof picture, "%.3f %% of pixels differ", differing * 100);
-    const std::string reference1 = "one array per texture; " + std::string(picture);
+    const std::string runsText = std::to_string(runs) + " runs of " + std::to_string(frames) + " frames";
     return {
         Row{"Frames", std::string("mean, ") + state.name, screen, median(program.means), median(baseline.means),
-            "ms", perFrame(program), reference1, 1.15, false},
+            "ms", runsText, std::string("one array per texture; ") + picture, 1.15, false},
         Row{"Frames", std::string("99th percentile, ") + state.name, screen, median(program.p99s),
-            median(baseline.p99s), "ms", "", "reference " + perFrame(baseline), 1.15, false},
+            median(baseline.p99s), "ms", "", "", 1.15, false},
+        Row{"Frames", std::string("heap allocations in idle and display, ") + state.name, screen,
+            double(programAllocations.byHalvane), 0, "", programAllocations.text,
+            "reference: " + referenceAllocations.text, 0, false},
     };
+}
+
+// The attribution must see an allocation that this executable makes, or its zeros prove nothing.
+void checkAttribution()
+{
+    const Attributed own = countAllocations(1, [] {
+        std::vector<int> scratch(100);
+        benchmarkKeep(scratch.data());
+    });
+    if (own.byHalvane == 0) {
+        std::fprintf(stderr, "the allocation counter does not see this program's own allocations\n");
+        std::exit(1);
+    }
 }
 
 }  // namespace
 
 std::vector<Row> measureFrames(const BenchOptions& options, const std::string& screen)
 {
+    checkAttribution();
     std::vector<Row> rows;
     int index = 0;
     for (const State& state : STATES) {

@@ -102,6 +102,12 @@ std::string formatTable(const std::vector<Row>& rows)
     std::string table = "| Section | Measure | Screen | halvane | Baseline | Ratio | Target | |\n"
                         "|---|---|---|---|---|---|---|---|\n";
     for (const Row& row : rows) {
+        if (row.unit.empty()) {  // a count that must be zero, with its words
+            table += "| " + row.section + " | " + row.measure + " | " + row.screen + " | " + row.valueNote + " | " +
+                     row.baselineNote + " | - | none by halvane | " + (row.value == 0 ? "met" : "**missed**") +
+                     " |\n";
+            continue;
+        }
         const double ratio = row.baseline > 0 ? row.value / row.baseline : 0;
         table += "| " + row.section + " | " + row.measure + " | " + row.screen + " | " +
                  figure(row.value, row.unit, row.valueNote) + " | " +

@@ -11,7 +11,7 @@ struct Row {
     std::string screen;   // "1024x768", or "-" where the screen size plays no part
     double value = 0;     // halvane's figure, in `unit`
     double baseline = 0;  // the baseline's figure, in `unit`
-    std::string unit;     // "ms" or "MB"
+    std::string unit;     // "ms" or "MB"; empty for a count that must be zero (value), told in the notes
     std::string valueNote;     // extra words beside the figure (a throughput, a count)
     std::string baselineNote;  // what the baseline is, or its throughput
     double target = 0;         // the largest ratio allowed; 0 when the figure has no target

@@ -1,5 +1,5 @@
 // halvane_bench: measures halvane beside its baselines and prints one table.
-//   halvane_bench [--short] [--out FILE] [--pictures FOLDER]
+//   halvane_bench [--short] [--out FILE] [--pictures FOLDER] [--only startup|frames|loaders|hitches]
 // Loaders run in this process; start-up, frames and hitches run in one worker process per
 // screen size, each on a private Xvfb (Mesa's llvmpipe renders), and hand back their rows.
 #include "Bench.h"
@@ -45,13 +45,16 @@ Arguments parse(int argc, char** argv)
             a.options.shortMode = true;
         else if (arg == "--out" && hasValue)
             a.out = argv[++i];
+        else if (arg == "--only" && hasValue)
+            a.options.only = argv[++i];
         else if (arg == "--pictures" && hasValue)
             a.options.picturesFolder = argv[++i];
         else if (arg == "--worker" && i + 2 < argc) {
             a.workerScreen = argv[++i];
             a.workerRows = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: %s [--short] [--out FILE] [--pictures FOLDER]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--short] [--out FILE] [--pictures FOLDER] [--only SECTION]\n",
+                         argv[0]);
             std::exit(2);
         }
     }
@@ -61,12 +64,16 @@ Arguments parse(int argc, char** argv)
 // In a worker: the console text of the program goes nowhere, the rows go to the file.
 int runWorker(const Arguments& a)
 {
-    std::vector<Row> rows = measureStartup(a.options, a.workerScreen);
+    std::vector<Row> rows;
+    if (a.options.runs("startup"))
+        rows = measureStartup(a.options, a.workerScreen);
     openProgramWindow();
-    for (const Row& row : measureFrames(a.options, a.workerScreen))
-        rows.push_back(row);
-    for (const Row& row : measureHitches(a.options, a.workerScreen))
-        rows.push_back(row);
+    if (a.options.runs("frames"))
+        for (const Row& row : measureFrames(a.options, a.workerScreen))
+            rows.push_back(row);
+    if (a.options.runs("hitches"))
+        for (const Row& row : measureHitches(a.options, a.workerScreen))
+            rows.push_back(row);
     std::ofstream out(a.workerRows);
     out << "#renderer\t" << reinterpret_cast<const char*>(glGetString(GL_RENDERER)) << ", OpenGL "
         << reinterpret_cast<const char*>(glGetString(GL_VERSION)) << '\n';
@@ -89,6 +96,8 @@ std::vector<Row> runWorkerOn(const Screen& screen, const Arguments& a, const cha
         std::vector<std::string> args = {self, "--worker", screen.name(), rowsPath};
         if (a.options.shortMode)
             args.push_back("--short");
+        if (!a.options.only.empty())
+            args.insert(args.end(), {"--only", a.options.only});
         if (!a.options.picturesFolder.empty())
             args.insert(args.end(), {"--pictures", a.options.picturesFolder});
         std::vector<char*> argv;
@@ -110,7 +119,7 @@ std::vector<Row> runWorkerOn(const Screen& screen, const Arguments& a, const cha
             rows.push_back(row);
     }
     std::remove(rowsPath.c_str());
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || rows.empty()) {
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "the worker for %s failed\n", screen.name().c_str());
         std::exit(1);
     }
@@ -153,12 +162,16 @@ int main(int argc, char** argv)
     int benchArgc = 1;
     char* benchArgv[] = {argv[0], nullptr};
     benchmark::Initialize(&benchArgc, benchArgv);
-    std::fprintf(stderr, "loaders\n");
-    std::vector<Row> rows = measureLoaders(a.options);
+    std::vector<Row> rows;
+    if (a.options.runs("loaders")) {
+        std::fprintf(stderr, "loaders\n");
+        rows = measureLoaders(a.options);
+    }
     std::string renderer;
-    for (const Screen& screen : SCREENS)
-        for (const Row& row : runWorkerOn(screen, a, argv[0], renderer))
-            rows.push_back(row);
+    if (a.options.only != "loaders")
+        for (const Screen& screen : SCREENS)
+            for (const Row& row : runWorkerOn(screen, a, argv[0], renderer))
+                rows.push_back(row);
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Row& x, const Row& y) { return sectionRank(x.section) < sectionRank(y.section); });
     const std::string text = report(rows, renderer, a.options.shortMode);
