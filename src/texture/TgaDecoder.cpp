@@ -1,6 +1,8 @@
 // The TGA decoder: header checks first, then pixels, each read checked against the real size.
 #include "texture/TgaReader.h"
 
+#include "texture/PixelSwap.h"
+
 #include <algorithm>
 
 namespace {
@@ -123,15 +125,6 @@ std::string checkPixelDataSize(const TgaHeader& h, std::uint64_t available)
     return {};
 }
 
-void swapBlueAndRedIn(std::uint8_t* pixels, std::size_t size)
-{
-    for (std::uint8_t* p = pixels; p + 2 < pixels + size; p += PIXEL_BYTES) {
-        const std::uint8_t blue = p[0];
-        p[0] = p[2];
-        p[2] = blue;
-    }
-}
-
 }  // namespace
 
 TgaLayout inspectTga(const std::uint8_t* header, std::uint64_t fileSize)
@@ -161,7 +154,6 @@ void finishTgaImage(TgaImage& image, const TgaLayout& layout)
     image.components = int(PIXEL_BYTES);
     image.width = int(layout.width);
     image.height = int(layout.height);
-    swapBlueAndRedIn(image.pixels.data(), image.pixels.size());
     if (layout.topLeft)
         flipRows(image);
 }
@@ -192,6 +184,7 @@ TgaDecode decodeTga(const std::uint8_t* data, std::size_t size)
         result.image = TgaImage();
         return result;
     }
+    swapBlueAndRed(image.pixels.data(), image.pixels.size());
     finishTgaImage(image, layout);
     return result;
 }

@@ -1,8 +1,9 @@
 // Reading a TGA file from disk: open, announce, then decode. An uncompressed image is read
-// header first and its pixels straight into the image; anything else is read whole and decoded in memory.
+// header first and then its pixels into the image; anything else is read whole and decoded in memory.
 #include "texture/TgaReader.h"
 
 #include "math/ReadWholeFile.h"
+#include "texture/PixelSwap.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -42,6 +43,21 @@ long long sizeOf(std::FILE* file)
     return size;
 }
 
+// Reads the pixels window by window and turns each window into R, G, B while it is still in
+// the cache: a large image is not read whole and then swapped from main memory once more.
+bool readSwappedPixels(std::FILE* file, std::uint64_t size, std::vector<std::uint8_t>& pixels)
+{
+    constexpr std::uint64_t WINDOW = 3 * 262144;  // whole pixels: 512 x 512 of them
+    pixels.resize(size);
+    for (std::uint64_t at = 0; at < size; at += WINDOW) {
+        const std::size_t want = std::size_t(size - at < WINDOW ? size - at : WINDOW);
+        if (std::fread(pixels.data() + at, 1, want, file) != want)
+            return false;
+        swapBlueAndRed(pixels.data() + at, want);
+    }
+    return true;
+}
+
 TgaDecode readFile(std::FILE* file, const char* path)
 {
     TgaDecode result;
@@ -57,15 +73,15 @@ TgaDecode readFile(std::FILE* file, const char* path)
     const TgaLayout layout = inspectTga(header, static_cast<std::uint64_t>(size));
     if (!layout.ok() || layout.runLength)  // decodeTga gives the reason, or expands the runs
         return readWhole(file, path);
-    TgaImage& image = result.image;
-    image.pixels.resize(std::size_t(layout.width) * layout.height * 3);
-    if (std::fseek(file, static_cast<long>(layout.pixelStart), SEEK_SET) != 0 ||
-        std::fread(image.pixels.data(), 1, image.pixels.size(), file) != image.pixels.size()) {
+    // Most files have no ID field and no colour map: their pixels follow the header directly.
+    const bool skip = layout.pixelStart != HEADER_SIZE;
+    if ((skip && std::fseek(file, static_cast<long>(layout.pixelStart), SEEK_SET) != 0) ||
+        !readSwappedPixels(file, std::uint64_t(layout.width) * layout.height * 3, result.image.pixels)) {
         result = TgaDecode();
         result.reason = cannotRead(path);
         return result;
     }
-    finishTgaImage(image, layout);
+    finishTgaImage(result.image, layout);
     return result;
 }
 
@@ -80,6 +96,8 @@ TgaDecode readTga(const char* path)
         return result;
     }
     std::printf("loading tga file: %s\n", path);
+    // Unbuffered: the header is read as 18 bytes and the pixels straight into the image.
+    std::setvbuf(file, nullptr, _IONBF, 0);
     result = readFile(file, path);
     std::fclose(file);
     return result;

@@ -29,7 +29,8 @@ struct TgaLayout {
 };
 TgaLayout inspectTga(const std::uint8_t* header, std::uint64_t fileSize);
 
-// Turns pixels as the file stores them (B, G, R; rows in file order) into the image OpenGL takes.
+// Completes an image whose pixels are already R, G, B in file row order: its size and
+// components, and the rows turned bottom-up for a file stored top-down.
 void finishTgaImage(TgaImage& image, const TgaLayout& layout);
 
 // Decodes the bytes of a whole TGA file. Never prints or ends the process; the reason
@@ -37,6 +38,6 @@ void finishTgaImage(TgaImage& image, const TgaLayout& layout);
 TgaDecode decodeTga(const std::uint8_t* data, std::size_t size);
 
 // Opens and decodes the file, printing "loading tga file: <path>" once it is open; the result
-// is that of decodeTga on the file's bytes. An uncompressed file's pixels are read straight
-// into the image. On failure the reason names the file.
+// is that of decodeTga on the file's bytes. An uncompressed file's pixels are read in chunks
+// and swapped on the way into the image. On failure the reason names the file.
 TgaDecode readTga(const char* path);
