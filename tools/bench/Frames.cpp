@@ -199,8 +199,11 @@ std::vector<Row> measureState(const State& state, const BenchOptions& options, c
     ReferenceScene reference;
     reference.build();
     const double differing = comparePictures(reference, options, screen + "-" + std::to_string(index));
-    const int frames = options.shortMode ? 3 : 150;
-    const int runs = options.shortMode ? 1 : 7;
+    const int frames = options.shortMode ? 3 : 100;
+    const int runs = options.shortMode ? 1 : 5;
+    // Untimed warm-up of both, so that neither pays for the renderer's first use of a state.
+    timeProgramFrames(options.shortMode ? 1 : 10);
+    timeReferenceFrames(reference, options.shortMode ? 1 : 10);
     FrameRun program, baseline;
     for (int r = 0; r < runs; ++r) {
         addRun(program, timeProgramFrames(frames));
