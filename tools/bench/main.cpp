@@ -64,6 +64,11 @@ Arguments parse(int argc, char** argv)
 // In a worker: the console text of the program goes nowhere, the rows go to the file.
 int runWorker(const Arguments& a)
 {
+    // The program's set-up reads "../bin/..." from wherever the benchmark was started.
+    if (chdir(dataSiblingFolder().c_str()) != 0) {
+        std::fprintf(stderr, "cannot enter %s\n", dataSiblingFolder().c_str());
+        return 1;
+    }
     std::vector<Row> rows;
     if (a.options.runs("startup"))
         rows = measureStartup(a.options, a.workerScreen);
@@ -120,7 +125,8 @@ std::vector<Row> runWorkerOn(const Screen& screen, const Arguments& a, const cha
     }
     std::remove(rowsPath.c_str());
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "the worker for %s failed\n", screen.name().c_str());
+        std::fprintf(stderr, "the worker for %s failed (status %d, signal %d)\n", screen.name().c_str(),
+                     WIFEXITED(status) ? WEXITSTATUS(status) : -1, WIFSIGNALED(status) ? WTERMSIG(status) : 0);
         std::exit(1);
     }
     return rows;
