@@ -87,12 +87,14 @@ int runWorker(const Arguments& a)
     return out ? 0 : 1;
 }
 
-std::vector<Row> runWorkerOn(const Screen& screen, const Arguments& a, const char* self, std::string& renderer)
+// Returns false when the worker failed; the X server is ended either way, with this scope.
+bool runWorkerOn(const Screen& screen, const Arguments& a, const char* self, std::string& renderer,
+                 std::vector<Row>& rows)
 {
     Xvfb server(screen.width, screen.height);
     if (server.display().empty()) {
         std::fprintf(stderr, "cannot start Xvfb\n");
-        std::exit(1);
+        return false;
     }
     const std::string rowsPath = "/tmp/halvane-bench-rows-" + std::to_string(getpid()) + "-" + screen.name();
     const pid_t pid = fork();
@@ -114,7 +116,6 @@ std::vector<Row> runWorkerOn(const Screen& screen, const Arguments& a, const cha
     }
     int status = 0;
     waitpid(pid, &status, 0);
-    std::vector<Row> rows;
     std::ifstream in(rowsPath);
     for (std::string line; std::getline(in, line);) {
         Row row;
@@ -127,9 +128,9 @@ std::vector<Row> runWorkerOn(const Screen& screen, const Arguments& a, const cha
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "the worker for %s failed (status %d, signal %d)\n", screen.name().c_str(),
                      WIFEXITED(status) ? WEXITSTATUS(status) : -1, WIFSIGNALED(status) ? WTERMSIG(status) : 0);
-        std::exit(1);
+        return false;
     }
-    return rows;
+    return true;
 }
 
 int sectionRank(const std::string& section)
@@ -176,8 +177,8 @@ int main(int argc, char** argv)
     std::string renderer;
     if (a.options.only != "loaders")
         for (const Screen& screen : SCREENS)
-            for (const Row& row : runWorkerOn(screen, a, argv[0], renderer))
-                rows.push_back(row);
+            if (!runWorkerOn(screen, a, argv[0], renderer, rows))
+                return 1;
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Row& x, const Row& y) { return sectionRank(x.section) < sectionRank(y.section); });
     const std::string text = report(rows, renderer, a.options.shortMode);
