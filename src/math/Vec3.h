@@ -2,6 +2,8 @@
 // so that a Vec3 (or an array of them) can be handed to OpenGL as-is.
 #pragma once
 
+#include <cmath>
+
 struct ModelVertex;
 
 struct Vec3 {
@@ -20,7 +22,18 @@ struct Vec3 {
     Vec3 operator*(float s) const { return Vec3(s * x, s * y, s * z); }
     Vec3 operator/(float s) const { return Vec3(x / s, y / s, z / s); }
 
-    Vec3 cross(Vec3 b) const;
-    float length() const;
-    Vec3 normalized() const;
+    // Defined here so that loops over many vertices (the light normals) inline them.
+    Vec3 cross(Vec3 b) const { return Vec3(y * b.z - z * b.y, z * b.x - x * b.z, x * b.y - y * b.x); }
+    float length() const
+    {
+        float sum = x * x;
+        sum += y * y;
+        sum += z * z;
+        return static_cast<float>(std::sqrt(static_cast<double>(sum)));
+    }
+    Vec3 normalized() const
+    {
+        const float l = length();
+        return Vec3(x / l, y / l, z / l);
+    }
 };

@@ -15,7 +15,17 @@ Vec3 unitOrZero(Vec3 normv)
     const float length = normv.length();
     if (!(length > 0.0f) || !std::isfinite(length))
         return Vec3();
-    return normv.normalized();
+    return Vec3(normv.x / length, normv.y / length, normv.z / length);
+}
+
+// How many triangles use each vertex: the same for every frame, so counted once per model.
+void countTouches(const std::vector<ModelTriangle>& triangles, int numVertices)
+{
+    for (int i = 0; i < numVertices; ++i)
+        Md2Model::touched[i] = 0;
+    for (const ModelTriangle& triangle : triangles)
+        for (int corner = 0; corner < 3; ++corner)
+            Md2Model::touched[triangle.vertexIndices[corner]] += 1;
 }
 
 void accumulateFaces(const std::vector<ModelTriangle>& triangles, const ModelVertex* frame)
@@ -27,19 +37,15 @@ void accumulateFaces(const std::vector<ModelTriangle>& triangles, const ModelVer
         const Vec3 v = p1 - frame[index[2]].position;
         // Not normalised, so that larger faces weigh more.
         const Vec3 n = u.cross(v);
-        for (int corner = 0; corner < 3; ++corner) {
+        for (int corner = 0; corner < 3; ++corner)
             Md2Model::lightNormal[index[corner]] = Md2Model::lightNormal[index[corner]] + n;
-            Md2Model::touched[index[corner]] += 1;
-        }
     }
 }
 
 void computeFrameNormals(const std::vector<ModelTriangle>& triangles, ModelVertex* frame, int numVertices)
 {
-    for (int i = 0; i < numVertices; ++i) {
+    for (int i = 0; i < numVertices; ++i)
         Md2Model::lightNormal[i] = Vec3();
-        Md2Model::touched[i] = 0;
-    }
     accumulateFaces(triangles, frame);
     for (int i = 0; i < numVertices; ++i) {
         Vec3 normv = Md2Model::lightNormal[i];
@@ -60,11 +66,15 @@ bool storesFrame(const Md2Model& model, int s, int f)
 void Md2Model::computeLightNormals()
 {
     std::printf("computing the light normals.\n");
+<<<<<<< HEAD
     fillLightNormals();
 }
 
 void Md2Model::fillLightNormals()
 {
+=======
+    countTouches(triangles, numVertices);
+>>>>>>> perf
     for (int s = 0; s < SEQUENCE_COUNT; ++s) {
         for (int f = 0; f < frameCounts[s] && storesFrame(*this, s, f); ++f) {
             ModelVertex* frame = sequenceFrames[s].data() + static_cast<std::size_t>(f) * numVertices;

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -76,11 +77,11 @@ Md2Model ModelManager::readModel(Vec3 scale, const char* modelPath) const
     return model;
 }
 
-int ModelManager::addModel(const Md2Model& model)
+int ModelManager::addModel(Md2Model model)
 {
     if (modelCount >= MAX_MODELS)
         endWithLoadFailure("Too many md2 models.");
-    models[modelCount] = model;
+    models[modelCount] = std::move(model);
     ++modelCount;
     std::printf("model loaded.\n");
     return modelCount - 1;

@@ -3,6 +3,8 @@
 
 #include "texture/TextureManager.h"
 
+#include <utility>
+
 namespace {
 
 // The skin goes into the shared table, so that a texture rebuild re-filters it too;
@@ -18,5 +20,5 @@ int ModelManager::loadModel(Vec3 scale, const char* modelPath, const char* skinP
 {
     Md2Model model = readModel(scale, modelPath);
     model.texture = loadSkin(textures, skinPath);
-    return addModel(model);
+    return addModel(std::move(model));
 }

@@ -21,6 +21,7 @@ struct ModelManager {
     // the progress lines. Ends the process with a message on any problem.
     Md2Model readModel(Vec3 scale, const char* modelPath) const;
 
-    // Puts a finished model into the next slot and returns that slot.
-    int addModel(const Md2Model& model);
+    // Puts a finished model into the next slot and returns that slot; a model handed over
+    // with std::move keeps its frame arrays instead of copying them.
+    int addModel(Md2Model model);
 };

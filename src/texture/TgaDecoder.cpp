@@ -1,6 +1,8 @@
 // The TGA decoder: header checks first, then pixels, each read checked against the real size.
 #include "texture/TgaReader.h"
 
+#include "texture/PixelSwap.h"
+
 #include <algorithm>
 
 namespace {
@@ -100,12 +102,6 @@ std::string decodeRunLength(const std::uint8_t* src, std::uint64_t size, std::ui
     return {};
 }
 
-void swapBlueAndRed(std::vector<std::uint8_t>& pixels)
-{
-    for (std::size_t i = 0; i + 2 < pixels.size(); i += PIXEL_BYTES)
-        std::swap(pixels[i], pixels[i + 2]);
-}
-
 // OpenGL takes the first row as the bottom one; a top-left origin file stores the top row first.
 void flipRows(TgaImage& image)
 {
@@ -131,6 +127,37 @@ std::string checkPixelDataSize(const TgaHeader& h, std::uint64_t available)
 
 }  // namespace
 
+TgaLayout inspectTga(const std::uint8_t* header, std::uint64_t fileSize)
+{
+    TgaLayout layout;
+    const TgaHeader h = readHeader(header);
+    layout.reason = checkHeader(h);
+    if (!layout.ok())
+        return layout;
+    const std::uint64_t start = bytesBeforePixels(h);
+    if (start > fileSize) {
+        layout.reason = "file too short for its ID field and colour map (needs " + std::to_string(start) +
+                        " bytes before the pixels, has " + std::to_string(fileSize) + ")";
+        return layout;
+    }
+    layout.reason = checkPixelDataSize(h, fileSize - start);
+    layout.pixelStart = start;
+    layout.width = h.width;
+    layout.height = h.height;
+    layout.runLength = h.imageType == TYPE_RUN_LENGTH;
+    layout.topLeft = (h.descriptor & DESCRIPTOR_TOP_LEFT) != 0;
+    return layout;
+}
+
+void finishTgaImage(TgaImage& image, const TgaLayout& layout)
+{
+    image.components = int(PIXEL_BYTES);
+    image.width = int(layout.width);
+    image.height = int(layout.height);
+    if (layout.topLeft)
+        flipRows(image);
+}
+
 TgaDecode decodeTga(const std::uint8_t* data, std::size_t size)
 {
     TgaDecode result;
@@ -138,37 +165,26 @@ TgaDecode decodeTga(const std::uint8_t* data, std::size_t size)
         result.reason = "file too short for the 18-byte header (has " + std::to_string(size) + " bytes)";
         return result;
     }
-    const TgaHeader h = readHeader(data);
-    result.reason = checkHeader(h);
-    if (!result.ok())
-        return result;
-    const std::uint64_t start = bytesBeforePixels(h);
-    if (start > size) {
-        result.reason = "file too short for its ID field and colour map (needs " + std::to_string(start) +
-                        " bytes before the pixels, has " + std::to_string(size) + ")";
-        return result;
-    }
-    const std::uint64_t available = size - start;
-    result.reason = checkPixelDataSize(h, available);
+    const TgaLayout layout = inspectTga(data, size);
+    result.reason = layout.reason;
     if (!result.ok())
         return result;
 
     TgaImage& image = result.image;
-    const std::uint64_t pixelCount = std::uint64_t(h.width) * h.height;
-    image.pixels.resize(pixelCount * PIXEL_BYTES);
-    if (h.imageType == TYPE_RUN_LENGTH)
-        result.reason = decodeRunLength(data + start, available, image.pixels.data(), pixelCount);
-    else
-        std::copy_n(data + start, image.pixels.size(), image.pixels.data());
+    const std::uint64_t pixelCount = std::uint64_t(layout.width) * layout.height;
+    const std::uint64_t available = size - layout.pixelStart;
+    const std::uint8_t* pixelData = data + layout.pixelStart;
+    if (layout.runLength) {
+        image.pixels.resize(pixelCount * PIXEL_BYTES);
+        result.reason = decodeRunLength(pixelData, available, image.pixels.data(), pixelCount);
+    } else {
+        image.pixels.assign(pixelData, pixelData + pixelCount * PIXEL_BYTES);
+    }
     if (!result.ok()) {
         result.image = TgaImage();
         return result;
     }
-    image.components = int(PIXEL_BYTES);
-    image.width = int(h.width);
-    image.height = int(h.height);
-    swapBlueAndRed(image.pixels);
-    if (h.descriptor & DESCRIPTOR_TOP_LEFT)
-        flipRows(image);
+    swapBlueAndRed(image.pixels.data(), image.pixels.size());
+    finishTgaImage(image, layout);
     return result;
 }

@@ -1,0 +1,153 @@
+// Loaders, through Google Benchmark: each reader on each file, beside reading the same bytes
+// into memory with one fread. Repetitions give the median; the console text goes to /dev/null.
+#include "Bench.h"
+#include "GeneratedFiles.h"
+
+#include "level/ArchitecturePart.h"
+#include "md2/ModelManager.h"
+#include "texture/TgaReader.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+enum class Kind { Tga, Md2, Architecture };
+
+struct LoaderFile {
+    std::string reader;
+    std::string label;
+    std::string path;
+    Kind kind;
+};
+
+std::uint64_t fileSize(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+}
+
+// The baseline: the same bytes into a fresh buffer of their size, as plainly as C allows.
+void plainRead(const std::string& path)
+{
+    const std::uint64_t size = fileSize(path);
+    std::unique_ptr<char[]> buffer(new char[size]);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    const std::size_t got = file ? std::fread(buffer.get(), 1, size, file) : 0;
+    if (file)
+        std::fclose(file);
+    benchmark::DoNotOptimize(got);
+    benchmark::DoNotOptimize(buffer.get());
+}
+
+void load(const LoaderFile& file)
+{
+    switch (file.kind) {
+    case Kind::Tga: {
+        TgaDecode image = readTga(file.path.c_str());
+        benchmark::DoNotOptimize(image.image.pixels.data());
+        break;
+    }
+    case Kind::Md2: {
+        ModelManager manager;
+        Md2Model model = manager.readModel(Vec3(0.15f, 0.15f, 0.15f), file.path.c_str());
+        benchmark::DoNotOptimize(model.sequenceFrames[0].data());
+        break;
+    }
+    case Kind::Architecture: {
+        ArchitecturePart part;
+        part.load(file.path.c_str());
+        benchmark::DoNotOptimize(part.vertices.data());
+        break;
+    }
+    }
+}
+
+// Keeps the time per iteration of every repetition, by the name the benchmark was registered with.
+class Collector : public benchmark::BenchmarkReporter {
+public:
+    std::map<std::string, std::vector<double>> seconds;
+
+    bool ReportContext(const Context&) override { return true; }
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+                seconds[run.run_name.function_name].push_back(run.real_accumulated_time /
+                                                        static_cast<double>(run.iterations));
+    }
+};
+
+void registerPair(const LoaderFile& file, bool shortMode)
+{
+    auto* read = benchmark::RegisterBenchmark(("read/" + file.label).c_str(), [file](benchmark::State& state) {
+        for (auto _ : state)
+            plainRead(file.path);
+    });
+    auto* loader = benchmark::RegisterBenchmark(("load/" + file.label).c_str(), [file](benchmark::State& state) {
+        for (auto _ : state)
+            load(file);
+    });
+    for (auto* b : {read, loader}) {
+        if (shortMode)
+            b->Iterations(1)->Repetitions(1);
+        else
+            b->Repetitions(9)->MinTime(0.2);
+    }
+}
+
+std::string throughput(double megabytes, double seconds)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%.0f MB/s", megabytes / seconds);
+    return text;
+}
+
+Row loaderRow(const LoaderFile& file, Collector& collector)
+{
+    const double megabytes = static_cast<double>(fileSize(file.path)) / 1e6;
+    const double loadSeconds = median(collector.seconds["load/" + file.label]);
+    const double readSeconds = median(collector.seconds["read/" + file.label]);
+    char measure[160];
+    std::snprintf(measure, sizeof measure, "%s, %s (%.2f MB), per file", file.reader.c_str(), file.label.c_str(),
+                  megabytes);
+    return Row{"Loaders", measure, "-", loadSeconds * 1000, readSeconds * 1000, "ms",
+               throughput(megabytes, loadSeconds), "plain read, " + throughput(megabytes, readSeconds),
+               file.kind == Kind::Tga ? 2.0 : 0.0, false};
+}
+
+std::string binFile(const char* name)
+{
+    return dataSiblingFolder() + "/../bin/" + name;
+}
+
+}  // namespace
+
+std::vector<Row> measureLoaders(const BenchOptions& options)
+{
+    GeneratedFiles generated(options.shortMode);
+    const char* sizeWord = options.shortMode ? "generated (small)" : "generated";
+    const std::vector<LoaderFile> files = {
+        {"TGA reader", "kachel2.tga", binFile("kachel2.tga"), Kind::Tga},
+        {"TGA reader", "ceiling.tga", binFile("ceiling.tga"), Kind::Tga},
+        {"TGA reader", "pelgrin2.tga", binFile("pelgrin2.tga"), Kind::Tga},
+        {"TGA reader", std::string(sizeWord) + " large.tga", generated.tga, Kind::Tga},
+        {"MD2 loader with light normals", "pelgrin.md2", binFile("pelgrin.md2"), Kind::Md2},
+        {"MD2 loader with light normals", std::string(sizeWord) + " large.md2", generated.md2, Kind::Md2},
+        {"architecture loader", "walls.txt", binFile("walls.txt"), Kind::Architecture},
+        {"architecture loader", "ceiling.txt", binFile("ceiling.txt"), Kind::Architecture},
+        {"architecture loader", std::string(sizeWord) + " large.txt", generated.architecture, Kind::Architecture},
+    };
+    for (const LoaderFile& file : files)
+        registerPair(file, options.shortMode);
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    benchmark::ClearRegisteredBenchmarks();
+    std::vector<Row> rows;
+    for (const LoaderFile& file : files)
+        rows.push_back(loaderRow(file, collector));
+    return rows;
+}
