@@ -66,15 +66,12 @@ bool storesFrame(const Md2Model& model, int s, int f)
 void Md2Model::computeLightNormals()
 {
     std::printf("computing the light normals.\n");
-<<<<<<< HEAD
     fillLightNormals();
 }
 
 void Md2Model::fillLightNormals()
 {
-=======
     countTouches(triangles, numVertices);
->>>>>>> perf
     for (int s = 0; s < SEQUENCE_COUNT; ++s) {
         for (int f = 0; f < frameCounts[s] && storesFrame(*this, s, f); ++f) {
             ModelVertex* frame = sequenceFrames[s].data() + static_cast<std::size_t>(f) * numVertices;
