@@ -1,6 +1,10 @@
 // The scene set-up and the GLUT callbacks that make up the program's frames and input.
 #pragma once
 
+// Everything before the main loop: GLUT, the full-screen window covering the screen, the
+// hidden pointer pinned to the mouse-look centre, the scene set-up and the callbacks.
+void startProgram(int* argc, char** argv);
+
 void setupScene();
 // The OpenGL state the whole program draws with: depth test, front faces culled with
 // clockwise as front, texturing; set once and never changed.

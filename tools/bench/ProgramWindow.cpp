@@ -4,7 +4,6 @@
 
 #include "app/callbacks.h"
 #include "app/globals.h"
-#include "platform/Platform.h"
 
 #include <GL/freeglut.h>
 #include <unistd.h>
@@ -24,24 +23,7 @@ void openProgramWindow()
     int argc = 1;
     char name[] = "halvane";
     char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(100, 100);
-    glutInitWindowSize(windowWidth, windowHeight);
-    windowId = glutCreateWindow("halvane");
-    glutFullScreen();
-    coverScreen();
-    systemPointer().hide();
-    systemPointer().warp(MOUSE_CENTRE_X, MOUSE_CENTRE_Y);
-    setupScene();
-    glutDisplayFunc(display);
-    glutReshapeFunc(reshape);
-    glutIgnoreKeyRepeat(1);
-    glutKeyboardFunc(keyDown);
-    glutKeyboardUpFunc(keyUp);
-    glutSpecialUpFunc(specialKeyUp);
-    glutPassiveMotionFunc(passiveMotion);
-    glutIdleFunc(idle);
+    startProgram(&argc, argv);
     // Let the window reach the size of the screen before anything is measured.
     const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
     for (int i = 0; i < 200 && windowWidth != screenWidth; ++i)

@@ -1,0 +1,38 @@
+// The program's start: the full-screen window, the pinned pointer, the scene and the callbacks.
+#include "app/callbacks.h"
+#include "app/globals.h"
+#include "platform/Platform.h"
+
+#include <GL/freeglut.h>
+
+namespace {
+
+void registerCallbacks()
+{
+    glutDisplayFunc(display);
+    glutReshapeFunc(reshape);
+    glutIgnoreKeyRepeat(1);
+    glutKeyboardFunc(keyDown);
+    glutKeyboardUpFunc(keyUp);
+    glutSpecialUpFunc(specialKeyUp);
+    glutPassiveMotionFunc(passiveMotion);
+    glutIdleFunc(idle);
+}
+
+}  // namespace
+
+void startProgram(int* argc, char** argv)
+{
+    glutInit(argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowPosition(100, 100);
+    glutInitWindowSize(windowWidth, windowHeight);
+    windowId = glutCreateWindow("halvane");
+    glutFullScreen();
+    coverScreen();
+    // The mouse look measures every movement from this point and puts the pointer back there.
+    systemPointer().hide();
+    systemPointer().warp(MOUSE_CENTRE_X, MOUSE_CENTRE_Y);
+    setupScene();
+    registerCallbacks();
+}
