@@ -51,7 +51,10 @@ public:
     void writeBinFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
     void removeBinFile(const std::string& name) const;
 
+    // Starts the program built beside the tests, or the given command (such as Wine and the
+    // Windows build), in build/ of the scratch folder.
     void start();
+    void start(const std::vector<std::string>& command);
     bool running();
     ExitResult waitForExit(std::chrono::milliseconds timeout);
     std::string console() const;
