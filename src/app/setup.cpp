@@ -19,18 +19,23 @@ void setFixedState()
 
 namespace {
 
+std::string dataPath(const char* name)
+{
+    return dataFolder + name;
+}
+
 void loadLevelData()
 {
-    wallTexture = textureManager.loadTexture("../bin/kachel2.tga", true, true);
-    ceilingTexture = textureManager.loadTexture("../bin/ceiling.tga", true, true);
-    walls.load("../bin/walls.txt");
-    ceiling.load("../bin/ceiling.txt");
+    wallTexture = textureManager.loadTexture(dataPath("kachel2.tga").c_str(), true, true);
+    ceilingTexture = textureManager.loadTexture(dataPath("ceiling.tga").c_str(), true, true);
+    walls.load(dataPath("walls.txt").c_str());
+    ceiling.load(dataPath("ceiling.txt").c_str());
 }
 
 void loadCharacter()
 {
-    characterModel =
-        modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), "../bin/pelgrin.md2", "../bin/pelgrin2.tga", textureManager);
+    characterModel = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), dataPath("pelgrin.md2").c_str(),
+                                            dataPath("pelgrin2.tga").c_str(), textureManager);
     modelManager.models[characterModel].position.set(8.0f, 4.0f, 8.0f);
 }
 

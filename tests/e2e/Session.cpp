@@ -18,9 +18,6 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr int SCREEN_WIDTH = 1024;
-constexpr int SCREEN_HEIGHT = 768;
-
 const char* DATA_FILES[] = {"kachel2.tga", "ceiling.tga", "walls.txt", "ceiling.txt", "pelgrin.md2", "pelgrin2.tga"};
 
 class XConnection {
@@ -156,7 +153,8 @@ std::string screenshotDir()
     return dir;
 }
 
-Session::Session() : server_(SCREEN_WIDTH, SCREEN_HEIGHT)
+Session::Session(int screenWidth, int screenHeight)
+    : screenWidth_(screenWidth), screenHeight_(screenHeight), server_(screenWidth, screenHeight)
 {
     char pattern[] = "/tmp/halvane-e2e-XXXXXX";
     scratch_ = mkdtemp(pattern);
@@ -192,7 +190,7 @@ void Session::removeBinFile(const std::string& name) const
     fs::remove(binPath(name));
 }
 
-void Session::start()
+void Session::start(const std::string& program)
 {
     std::string consolePath = scratch_ + "/console.txt";
     pid_ = fork();
@@ -203,7 +201,7 @@ void Session::start()
         dup2(out, STDOUT_FILENO);
         dup2(out, STDERR_FILENO);
         setenv("DISPLAY", server_.display().c_str(), 1);
-        execl(HALVANE_BINARY, "halvane", static_cast<char*>(nullptr));
+        execl(program.c_str(), "halvane", static_cast<char*>(nullptr));
         _exit(127);
     }
 }
@@ -271,7 +269,7 @@ bool Session::waitForWindow(milliseconds timeout)
     // A slow program (the sanitizer build) may still draw its first frames into the start-up
     // size: wait until it covers the screen and has drawn a few frames at that size.
     int left = 0, top = 0, width = 0, height = 0;
-    while (!windowGeometry(left, top, width, height) || width != SCREEN_WIDTH || height != SCREEN_HEIGHT) {
+    while (!windowGeometry(left, top, width, height) || width != screenWidth_ || height != screenHeight_) {
         if (steady_clock::now() >= deadline || !running())
             return false;
         std::this_thread::sleep_for(milliseconds(20));
