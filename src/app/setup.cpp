@@ -56,14 +56,6 @@ void buildKeyPart()
     keyItem.shape = keyPart;
 }
 
-// The projection keeps the start-up window's 4:3 aspect for the life of the program.
-void setProjection()
-{
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, static_cast<double>(windowWidth) / static_cast<double>(windowHeight), 1.0, 100.0);
-}
-
 void placeCamera()
 {
     camera.position.set(7.5f, 4.0f, 0.0f);
@@ -86,15 +78,27 @@ void setupScene()
     loadCharacter();
     buildKeyPart();
     CharacterObject player(idCounter, "player", 0.0f, true);
-    setProjection();
+    setProjection(windowWidth, windowHeight);
     placeCamera();
     frameTimer = FrameTimer(60.0f, systemClock());
 }
 
-// Only the viewport follows the window; the projection stays as set up.
+// The same 60 degrees from bottom to top on every screen: a wider window sees more to the
+// sides, and a square tile stays square.
+void setProjection(int width, int height)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, static_cast<double>(width) / static_cast<double>(height), 1.0, 100.0);
+}
+
 void reshape(int width, int height)
 {
     glViewport(0, 0, width, height);
     windowWidth = width;
     windowHeight = height;
+    // A minimised window has no proportions; it keeps the projection it had.
+    if (width > 0 && height > 0)
+        setProjection(width, height);
+    glMatrixMode(GL_MODELVIEW);
 }
