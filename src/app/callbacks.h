@@ -9,6 +9,9 @@ void setupScene();
 // The OpenGL state the whole program draws with: depth test, front faces culled with
 // clockwise as front, texturing; set once and never changed.
 void setFixedState();
+// The perspective of the whole window: 60 degrees vertical field, near 1, far 100.
+void setProjection(int width, int height);
+// The viewport and the projection follow the window; the model-view matrix is left current.
 void reshape(int width, int height);
 
 // The frame: idleStep moves the world by the keys held; idle adds the redisplay request.

@@ -22,6 +22,7 @@ ArchitecturePart walls;
 ArchitecturePart ceiling;
 int characterModel = 0;
 Tetrahedron keyPart;
+std::string dataFolder;
 
 bool forwardHeld = false;
 bool backwardHeld = false;

@@ -13,6 +13,8 @@
 #include "scene/SceneObject.h"
 #include "texture/TextureManager.h"
 
+#include <string>
+
 extern Camera camera;
 extern TextOverlay overlay;
 extern TextureManager textureManager;
@@ -33,6 +35,8 @@ extern ArchitecturePart walls;
 extern ArchitecturePart ceiling;
 extern int characterModel;
 extern Tetrahedron keyPart;
+// The folder the data files are read from, decided once before the first file is opened.
+extern std::string dataFolder;
 
 // Key-state flags: true from a movement key's press to its release.
 extern bool forwardHeld;

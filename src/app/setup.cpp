@@ -19,18 +19,23 @@ void setFixedState()
 
 namespace {
 
+std::string dataPath(const char* name)
+{
+    return dataFolder + name;
+}
+
 void loadLevelData()
 {
-    wallTexture = textureManager.loadTexture("../bin/kachel2.tga", true, true);
-    ceilingTexture = textureManager.loadTexture("../bin/ceiling.tga", true, true);
-    walls.load("../bin/walls.txt");
-    ceiling.load("../bin/ceiling.txt");
+    wallTexture = textureManager.loadTexture(dataPath("kachel2.tga").c_str(), true, true);
+    ceilingTexture = textureManager.loadTexture(dataPath("ceiling.tga").c_str(), true, true);
+    walls.load(dataPath("walls.txt").c_str());
+    ceiling.load(dataPath("ceiling.txt").c_str());
 }
 
 void loadCharacter()
 {
-    characterModel =
-        modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), "../bin/pelgrin.md2", "../bin/pelgrin2.tga", textureManager);
+    characterModel = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), dataPath("pelgrin.md2").c_str(),
+                                            dataPath("pelgrin2.tga").c_str(), textureManager);
     modelManager.models[characterModel].position.set(8.0f, 4.0f, 8.0f);
 }
 
@@ -49,14 +54,6 @@ void buildKeyPart()
     keyPart.material.setPreset(0);
     keyPart.position.set(16.0f, 0.0f, 23.0f);
     keyItem.shape = keyPart;
-}
-
-// The projection keeps the start-up window's 4:3 aspect for the life of the program.
-void setProjection()
-{
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, static_cast<double>(windowWidth) / static_cast<double>(windowHeight), 1.0, 100.0);
 }
 
 void placeCamera()
@@ -81,15 +78,27 @@ void setupScene()
     loadCharacter();
     buildKeyPart();
     CharacterObject player(idCounter, "player", 0.0f, true);
-    setProjection();
+    setProjection(windowWidth, windowHeight);
     placeCamera();
     frameTimer = FrameTimer(60.0f, systemClock());
 }
 
-// Only the viewport follows the window; the projection stays as set up.
+// The same 60 degrees from bottom to top on every screen: a wider window sees more to the
+// sides, and a square tile stays square.
+void setProjection(int width, int height)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, static_cast<double>(width) / static_cast<double>(height), 1.0, 100.0);
+}
+
 void reshape(int width, int height)
 {
     glViewport(0, 0, width, height);
     windowWidth = width;
     windowHeight = height;
+    // A minimised window has no proportions; it keeps the projection it had.
+    if (width > 0 && height > 0)
+        setProjection(width, height);
+    glMatrixMode(GL_MODELVIEW);
 }

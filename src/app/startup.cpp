@@ -1,6 +1,9 @@
 // The program's start: the full-screen window, the pinned pointer, the scene and the callbacks.
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "data/DataFolder.h"
+#include "data/LoadFailure.h"
+#include "platform/ExecutablePath.h"
 #include "platform/Platform.h"
 
 #include <GL/freeglut.h>
@@ -19,10 +22,20 @@ void registerCallbacks()
     glutIdleFunc(idle);
 }
 
+// Decided before anything opens: without data the program ends before its window appears.
+void chooseDataFolderOrEnd()
+{
+    const DataFolderChoice choice = chooseDataFolder(executablePath());
+    if (!choice.failure.empty())
+        endWithLoadFailure(choice.failure);
+    dataFolder = choice.folder;
+}
+
 }  // namespace
 
 void startProgram(int* argc, char** argv)
 {
+    chooseDataFolderOrEnd();
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowPosition(100, 100);

@@ -2,8 +2,8 @@
 #include "level/ArchitecturePart.h"
 
 #include "level/ArchitectureParser.h"
-#include "math/LoadFailure.h"
-#include "math/ReadWholeFile.h"
+#include "data/LoadFailure.h"
+#include "data/ReadWholeFile.h"
 
 #include <cstdio>
 #include <string>

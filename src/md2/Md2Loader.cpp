@@ -4,8 +4,8 @@
 #include "md2/Md2File.h"
 #include "md2/ModelManager.h"
 
-#include "math/LoadFailure.h"
-#include "math/ReadWholeFile.h"
+#include "data/LoadFailure.h"
+#include "data/ReadWholeFile.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
 // Loading TGA files into OpenGL texture objects, and rebuilding them all with new filtering.
 #include "texture/TextureManager.h"
 
-#include "math/LoadFailure.h"
+#include "data/LoadFailure.h"
 #include "texture/TgaReader.h"
 
 #include <cstdio>

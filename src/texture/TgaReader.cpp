@@ -2,7 +2,7 @@
 // header first and then its pixels into the image; anything else is read whole and decoded in memory.
 #include "texture/TgaReader.h"
 
-#include "math/ReadWholeFile.h"
+#include "data/ReadWholeFile.h"
 #include "texture/PixelSwap.h"
 
 #include <cerrno>

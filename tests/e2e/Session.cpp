@@ -18,9 +18,6 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr int SCREEN_WIDTH = 1024;
-constexpr int SCREEN_HEIGHT = 768;
-
 const char* DATA_FILES[] = {"kachel2.tga", "ceiling.tga", "walls.txt", "ceiling.txt", "pelgrin.md2", "pelgrin2.tga"};
 
 // Wine makes and destroys helper windows of its own while the tests walk the window tree: a
@@ -172,7 +169,8 @@ std::string screenshotDir()
     return dir;
 }
 
-Session::Session() : server_(SCREEN_WIDTH, SCREEN_HEIGHT)
+Session::Session(int screenWidth, int screenHeight)
+    : screenWidth_(screenWidth), screenHeight_(screenHeight), server_(screenWidth, screenHeight)
 {
     char pattern[] = "/tmp/halvane-e2e-XXXXXX";
     scratch_ = mkdtemp(pattern);
@@ -208,18 +206,23 @@ void Session::removeBinFile(const std::string& name) const
     fs::remove(binPath(name));
 }
 
-void Session::start()
+void Session::start(const std::string& program)
 {
-    start({HALVANE_BINARY});
+    launch(program, {"halvane"});
 }
 
-void Session::start(const std::vector<std::string>& command)
+void Session::startCommand(const std::vector<std::string>& command)
+{
+    launch(command.at(0), command);
+}
+
+void Session::launch(const std::string& file, const std::vector<std::string>& arguments)
 {
     std::string consolePath = scratch_ + "/console.txt";
-    std::vector<char*> arguments;
-    for (const std::string& argument : command)
-        arguments.push_back(const_cast<char*>(argument.c_str()));
-    arguments.push_back(nullptr);
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
         if (chdir((scratch_ + "/build").c_str()) != 0)
@@ -228,7 +231,7 @@ void Session::start(const std::vector<std::string>& command)
         dup2(out, STDOUT_FILENO);
         dup2(out, STDERR_FILENO);
         setenv("DISPLAY", server_.display().c_str(), 1);
-        execvp(arguments[0], arguments.data());
+        execvp(file.c_str(), argv.data());
         _exit(127);
     }
 }
@@ -296,7 +299,7 @@ bool Session::waitForWindow(milliseconds timeout)
     // A slow program (the sanitizer build) may still draw its first frames into the start-up
     // size: wait until it covers the screen and has drawn a few frames at that size.
     int left = 0, top = 0, width = 0, height = 0;
-    while (!windowGeometry(left, top, width, height) || width != SCREEN_WIDTH || height != SCREEN_HEIGHT) {
+    while (!windowGeometry(left, top, width, height) || width != screenWidth_ || height != screenHeight_) {
         if (steady_clock::now() >= deadline || !running())
             return false;
         std::this_thread::sleep_for(milliseconds(20));

@@ -39,22 +39,25 @@ struct ExitResult {
 
 class Session {
 public:
-    // Starts an X server and prepares an empty scratch folder with build/ and bin/.
-    Session();
+    // Starts an X server with a screen of the given size and prepares an empty scratch folder
+    // with build/ and bin/.
+    explicit Session(int screenWidth = 1024, int screenHeight = 768);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
     // Fills bin/ with the committed data files; a test may then replace or remove some.
     void useCommittedData();
-    std::string binPath(const std::string& name) const { return scratch_ + "/bin/" + name; }
+    std::string binPath(const std::string& name) const { return path("bin/" + name); }
+    // A name inside the scratch folder ("app/build").
+    std::string path(const std::string& relative) const { return scratch_ + "/" + relative; }
     void writeBinFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
     void removeBinFile(const std::string& name) const;
 
-    // Starts the program built beside the tests, or the given command (such as Wine and the
-    // Windows build), in build/ of the scratch folder.
-    void start();
-    void start(const std::vector<std::string>& command);
+    // Starts the program with the scratch folder's build/ as its working folder.
+    void start(const std::string& program = HALVANE_BINARY);
+    // Starts a command there instead, such as Wine with the Windows build of the program.
+    void startCommand(const std::vector<std::string>& command);
     bool running();
     ExitResult waitForExit(std::chrono::milliseconds timeout);
     std::string console() const;
@@ -81,6 +84,10 @@ public:
     const std::string& display() const { return server_.display(); }
 
 private:
+    void launch(const std::string& file, const std::vector<std::string>& arguments);
+
+    int screenWidth_;
+    int screenHeight_;
     Xvfb server_;
     std::string scratch_;
     int pid_ = -1;

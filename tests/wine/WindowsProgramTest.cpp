@@ -35,7 +35,7 @@ protected:
     void startUnderWine()
     {
         ASSERT_FALSE(session.display().empty()) << "no X server";
-        session.start({"wine", HALVANE_WINDOWS_PROGRAM});
+        session.startCommand({"wine", HALVANE_WINDOWS_PROGRAM});
     }
 
     void TearDown() override
@@ -56,11 +56,11 @@ protected:
 
 TEST_F(WindowsProgram, FirstFrameIsTheLinuxBuildsPicture)
 {
-    Session linux;
-    linux.useCommittedData();
-    linux.start();
-    ASSERT_TRUE(linux.waitForWindow(seconds(30))) << linux.console().substr(0, 2000);
-    const Screenshot expected = linux.stableScreenshot();
+    Session reference;
+    reference.useCommittedData();
+    reference.start();
+    ASSERT_TRUE(reference.waitForWindow(seconds(30))) << reference.console().substr(0, 2000);
+    const Screenshot expected = reference.stableScreenshot();
 
     session.useCommittedData();
     startUnderWine();

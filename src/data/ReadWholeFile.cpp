@@ -1,4 +1,4 @@
-#include "math/ReadWholeFile.h"
+#include "data/ReadWholeFile.h"
 
 bool readWholeFile(std::FILE* file, std::string& contents)
 {

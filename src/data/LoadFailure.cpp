@@ -1,4 +1,4 @@
-#include "math/LoadFailure.h"
+#include "data/LoadFailure.h"
 
 #include <cstdio>
 #include <cstdlib>

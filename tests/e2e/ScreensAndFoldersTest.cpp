@@ -1,0 +1,90 @@
+// Today's screens and folders: the picture keeps its proportions on a wide screen, and the
+// program finds its data beside its executable when started from any other folder.
+#include "RunningProgram.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using namespace std::chrono;
+
+namespace {
+
+Screenshot firstView(int width, int height)
+{
+    Session session(width, height);
+    EXPECT_FALSE(session.display().empty()) << "no X server";
+    session.useCommittedData();
+    session.start();
+    EXPECT_TRUE(session.waitForWindow(seconds(30))) << session.console().substr(0, 3000);
+    return session.stableScreenshot();
+}
+
+// The same 60 degrees from top to bottom on both screens: the wide one shows the 4:3 picture
+// in its middle and more of the hall at the sides, not the 4:3 picture stretched.
+TEST(WideScreen, MiddleOfTheWidePictureIsTheFourThreePicture)
+{
+    const Screenshot wide = firstView(1920, 1080);
+    const Screenshot narrow = firstView(1440, 1080);
+    wide.savePng(screenshotDir() + "/WideScreen-1920x1080.png");
+    ASSERT_EQ(wide.width, 1920);
+    ASSERT_EQ(narrow.width, 1440);
+    Screenshot middle;
+    middle.width = 1440;
+    middle.height = 1080;
+    for (int y = 0; y < 1080; ++y)
+        for (int x = 240; x < 1680; ++x) {
+            const Screenshot::Pixel p = wide.at(x, y);
+            middle.rgb.insert(middle.rgb.end(), {std::uint8_t(p.r), std::uint8_t(p.g), std::uint8_t(p.b)});
+        }
+    EXPECT_LT(middle.differenceFrom(narrow), 0.001) << "the wide picture is not the 4:3 one widened";
+    EXPECT_GT(wide.nonBlackShare(), 0.99) << "parts of the wide screen are not drawn";
+}
+
+// A layout like the repository's: the program in app/build/, its data in app/bin/. The working
+// folder is the scratch folder's build/, whose ../bin/ is empty.
+class StartedElsewhere : public testing::Test {
+protected:
+    Session session;
+    std::string program = session.path("app/build/halvane");
+
+    void SetUp() override
+    {
+        ASSERT_FALSE(session.display().empty()) << "no X server";
+        fs::create_directories(session.path("app/build"));
+        fs::copy_file(HALVANE_BINARY, program);
+    }
+};
+
+TEST_F(StartedElsewhere, ReadsEveryFileFromTheBinFolderBesideTheProgram)
+{
+    fs::create_directories(session.path("app/bin"));
+    for (const char* name : {"kachel2.tga", "ceiling.tga", "walls.txt", "ceiling.txt", "pelgrin.md2", "pelgrin2.tga"})
+        fs::copy_file(std::string(HALVANE_SOURCE_DIR) + "/bin/" + name, session.path("app/bin/") + name);
+    session.start(program);
+    ASSERT_TRUE(session.waitForWindow(seconds(30))) << session.console().substr(0, 3000);
+    const std::string folder = session.path("app/bin/");
+    const std::string console = session.console();
+    for (const char* line : {"loading tga file: ", "loading level architectur part: ", "loading model number 0: "})
+        EXPECT_NE(console.find(line + folder), std::string::npos) << line << "\n" << console.substr(0, 3000);
+    // The texture rebuild reads the same files again.
+    session.key("F4");
+    EXPECT_TRUE(session.waitForConsole("\nreloading:\n" + folder + "kachel2.tga:\n", seconds(10)))
+        << session.console().substr(console.size());
+    EXPECT_TRUE(session.running());
+}
+
+TEST_F(StartedElsewhere, WithoutDataInEitherPlaceNamesBoth)
+{
+    session.start(program);
+    const ExitResult result = session.waitForExit(seconds(10));
+    ASSERT_TRUE(result.exited);
+    EXPECT_FALSE(result.signaled);
+    EXPECT_EQ(result.status, 1);
+    const std::string message = "cannot find the data files (kachel2.tga and the rest): neither ../bin/ nor " +
+                                session.path("app/bin/") + " holds them\n";
+    const std::string console = session.console();
+    ASSERT_GE(console.size(), message.size());
+    EXPECT_EQ(console.substr(console.size() - message.size()), message);
+}
+
+}  // namespace
