@@ -1,5 +1,6 @@
 // The room key as a person meets it: the generation log once, and rooms that show their
 // tiled walls from inside and let the hall be seen through their near walls from outside.
+#include "RoomLog.h"
 #include "RunningProgram.h"
 
 using namespace std::chrono;
@@ -8,14 +9,6 @@ namespace {
 
 constexpr int WIDTH = 1024;
 constexpr int HEIGHT = 768;
-
-std::string roomLog(int number)
-{
-    std::string dots(32, '.');
-    return "making new room: " + std::to_string(number) + ":\ncalculating a left wall: " + dots +
-           " now 128 vertices.\ncalculating a front wall: " + dots + " now 256 vertices.\ncalculating a right wall: " +
-           dots + " now 384 vertices.\ncalculating a back wall: " + dots + " now 512 vertices.\nall walls set: 512 vertices.\n";
-}
 
 class RoomsTest : public RunningProgram {
 protected:

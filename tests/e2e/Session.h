@@ -56,6 +56,8 @@ public:
 
     // Starts the program with the scratch folder's build/ as its working folder.
     void start(const std::string& program = HALVANE_BINARY);
+    // Starts a command there instead, such as Wine with the Windows build of the program.
+    void startCommand(const std::vector<std::string>& command);
     bool running();
     ExitResult waitForExit(std::chrono::milliseconds timeout);
     std::string console() const;
@@ -82,6 +84,8 @@ public:
     const std::string& display() const { return server_.display(); }
 
 private:
+    void launch(const std::string& file, const std::vector<std::string>& arguments);
+
     int screenWidth_;
     int screenHeight_;
     Xvfb server_;

@@ -59,10 +59,11 @@ TEST_F(CameraTest, MoveForwardWalksAlongTheView)
 
 TEST_F(CameraTest, LookingUpWalksSlowerAndStaysOnTheFloorPlane)
 {
-    camera.rotateView(static_cast<float>(M_PI / 4), camera.side.x, camera.side.y, camera.side.z);
+    const double quarterPi = std::atan(1.0);  // M_PI is not standard C++
+    camera.rotateView(static_cast<float>(quarterPi), camera.side.x, camera.side.y, camera.side.z);
     Vec3 before = camera.position;
     camera.moveForward(1.0f);
-    EXPECT_NEAR((camera.position - before).length(), std::cos(M_PI / 4), 1e-5);
+    EXPECT_NEAR((camera.position - before).length(), std::cos(quarterPi), 1e-5);
     EXPECT_EQ(camera.position.y, 4.0f);
 }
 

@@ -245,16 +245,22 @@ TEST(Md2LoaderDeathTest, MissingFileEndsWithCannotOpen)
                 testing::Eq(std::string(DEFAULT_MODEL_LINE) + "cannot open " + path + "\n"));
 }
 
-// A folder opens like a file, but seeking to its end gave a size no allocation could meet
-// (found by the end-to-end table of broken data files: the program ended on std::bad_alloc).
+// On Linux a folder opens like a file, but seeking to its end gave a size no allocation could
+// meet (found by the end-to-end table of broken data files: the program ended on std::bad_alloc).
+// Windows refuses to open a folder as a file.
 TEST(Md2LoaderDeathTest, AFolderInThePlaceOfTheFileEndsWithCannotRead)
 {
     const ModelManager manager;
     const std::string path = testing::TempDir() + "folder.md2";
     std::filesystem::create_directory(path);
+#ifdef _WIN32
+    const std::string message = std::string(DEFAULT_MODEL_LINE) + "cannot open " + path + "\n";
+#else
+    const std::string message =
+        std::string(DEFAULT_MODEL_LINE) + "\nloading model number 0: " + path + "\ncannot read " + path + "\n";
+#endif
     EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, path.c_str())), testing::ExitedWithCode(1),
-                testing::Eq(std::string(DEFAULT_MODEL_LINE) + "\nloading model number 0: " + path + "\ncannot read " +
-                            path + "\n"));
+                testing::Eq(message));
     std::filesystem::remove(path);
 }
 

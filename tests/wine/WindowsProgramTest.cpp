@@ -1,0 +1,126 @@
+// The Windows build of the program under Wine, driven by the same harness as the Linux one: the
+// same first picture, keys and mouse that act, the rooms' log, the help, and both ways to end.
+#include "RoomLog.h"
+#include "Session.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr double SCREEN_PIXELS = 1024.0 * 768.0;
+
+// Windows programs end console lines with CR LF.
+std::string withUnixLineEnds(std::string text)
+{
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    return text;
+}
+
+class WindowsProgram : public testing::Test {
+protected:
+    Session session;
+
+    // Wine's prefix sits beside the Windows build; no Mono or Gecko installers are asked for.
+    void SetUp() override
+    {
+        setenv("WINEPREFIX", HALVANE_WINE_PREFIX, 1);
+        setenv("WINEDEBUG", "-all", 1);
+        setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
+    }
+
+    void startUnderWine()
+    {
+        ASSERT_FALSE(session.display().empty()) << "no X server";
+        session.startCommand({"wine", HALVANE_WINDOWS_PROGRAM});
+    }
+
+    void TearDown() override
+    {
+        // Each test's Wine processes end with its X server.
+        if (std::system("wineserver -k >/dev/null 2>&1") != 0)
+            std::fprintf(stderr, "wineserver -k failed\n");
+    }
+
+    Screenshot kept(const std::string& what) const
+    {
+        Screenshot shot = session.stableScreenshot();
+        shot.savePng(screenshotDir() + "/WindowsProgram." +
+                     testing::UnitTest::GetInstance()->current_test_info()->name() + "-" + what + ".png");
+        return shot;
+    }
+};
+
+TEST_F(WindowsProgram, FirstFrameIsTheLinuxBuildsPicture)
+{
+    Session reference;
+    reference.useCommittedData();
+    reference.start();
+    ASSERT_TRUE(reference.waitForWindow(seconds(30))) << reference.console().substr(0, 2000);
+    const Screenshot expected = reference.stableScreenshot();
+
+    session.useCommittedData();
+    startUnderWine();
+    ASSERT_TRUE(session.waitForWindow(seconds(60))) << session.console().substr(0, 2000);
+    const Screenshot first = kept("first");
+    EXPECT_LE(first.differenceFrom(expected) * SCREEN_PIXELS, 8.0) << "pixels differ from the Linux build's";
+}
+
+TEST_F(WindowsProgram, KeysAndMouseActAndEscapeEndsWithStatusZero)
+{
+    session.useCommittedData();
+    startUnderWine();
+    ASSERT_TRUE(session.waitForWindow(seconds(60))) << session.console().substr(0, 2000);
+    Screenshot start = session.stableScreenshot();
+
+    session.xdotool("keydown w sleep 0.3 keyup w");
+    Screenshot walked = kept("walked");
+    EXPECT_GT(walked.differenceFrom(start), 0.05) << "'w' did not move the view";
+
+    session.xdotool("mousemove 420 240");
+    Screenshot turned = kept("turned");
+    EXPECT_GT(turned.differenceFrom(walked), 0.05) << "the mouse did not turn the view";
+    int x = 0, y = 0;
+    session.pointerPosition(x, y);
+    EXPECT_EQ(x, 320);
+    EXPECT_EQ(y, 240);
+
+    session.key("F1");
+    Screenshot help = kept("help");
+    EXPECT_GT(help.differenceFrom(turned, 40, 260, 560, 530), 0.02) << "no help text";
+
+    session.key("4");
+    ASSERT_TRUE(session.waitForConsole("making new room: 6:", seconds(20)));
+    session.key("Escape");
+    ExitResult result = session.waitForExit(seconds(20));
+    ASSERT_TRUE(result.exited);
+    EXPECT_FALSE(result.signaled);
+    EXPECT_EQ(result.status, 0);
+
+    std::string rooms;
+    for (int k = 0; k < 7; ++k)
+        rooms += roomLog(k);
+    const std::string console = withUnixLineEnds(session.console());
+    const std::size_t at = console.find("making new room: 0:");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(console.substr(at, rooms.size()), rooms);
+}
+
+TEST_F(WindowsProgram, MissingTextureEndsWithTheMessageNamingIt)
+{
+    session.useCommittedData();
+    session.removeBinFile("ceiling.tga");
+    startUnderWine();
+    ExitResult result = session.waitForExit(seconds(60));
+    ASSERT_TRUE(result.exited);
+    EXPECT_FALSE(result.signaled);
+    EXPECT_NE(result.status, 0);
+    EXPECT_NE(withUnixLineEnds(session.console()).find("cannot open TGA file ../bin/ceiling.tga (No such file or directory)\n"),
+              std::string::npos)
+        << session.console();
+}
+
+}  // namespace
