@@ -2,7 +2,7 @@
 // file length (in 64-bit arithmetic) before anything the header asks for is allocated.
 #include "md2/Md2File.h"
 
-#include "md2/Md2Model.h"
+#include "md2/Md2Sequences.h"
 
 #include <algorithm>
 #include <cmath>
