@@ -15,9 +15,9 @@ void warnAboutQuads(int records, FileReport& report)
                                    "write four records of five numbers (x y z u v) for every quad."});
     else if (leftOver != 0)
         report.warnings.push_back(
-            {std::to_string(records) + " records are not a whole number of quads: the last " +
-                 std::to_string(leftOver) + " are not drawn.",
-             "give every quad four records, or remove the last " + std::to_string(leftOver) + "."});
+            {"the file's " + counted(records, "record") + " do not make whole quads: records after the last "
+                 "whole quad are not drawn (" + counted(leftOver, "record") + ").",
+             "give every quad four records, or remove the last " + counted(leftOver, "record") + "."});
 }
 
 }  // namespace

@@ -20,3 +20,5 @@ struct FileReport {
 
 // "512 x 256", as sizes are written in the reports.
 std::string sizeText(long long width, long long height);
+// "1 record", "3 records".
+std::string counted(long long count, const std::string& noun);

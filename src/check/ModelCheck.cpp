@@ -52,19 +52,17 @@ void warnAboutFrameCount(int fileFrames, FileReport& report)
     const std::string table = std::to_string(SEQUENCE_FRAME_TOTAL);
     if (fileFrames < SEQUENCE_FRAME_TOTAL) {
         const int first = sequenceOfTableFrame(fileFrames);
-        const std::string sequences = first == SEQUENCE_COUNT - 1
-                                          ? "sequence " + std::to_string(first)
-                                          : "sequences " + std::to_string(first) + " to " +
-                                                std::to_string(SEQUENCE_COUNT - 1);
+        const std::string sequences = first == SEQUENCE_COUNT - 1 ? "sequence 19 holds"
+                                                                  : "sequences " + std::to_string(first) +
+                                                                        " to 19 hold";
         report.warnings.push_back({"the file has " + frames + " frames, fewer than the " + table +
                                        " of the 20 animation sequences: " + sequences +
-                                       " hold its last frame where it has none for them (see the sequences above).",
+                                       " its last frame where it has none for them (see the sequences above).",
                                    "give the model " + table + " frames, in the order of the sequences above."});
     } else if (fileFrames > SEQUENCE_FRAME_TOTAL) {
-        report.warnings.push_back({"the file has " + frames + " frames: the " +
-                                       std::to_string(fileFrames - SEQUENCE_FRAME_TOTAL) + " past the " + table +
-                                       "th (file frames " + table + " to " + std::to_string(fileFrames - 1) +
-                                       ") are never shown.",
+        report.warnings.push_back({"the file has " + frames + " frames: frames past the " + table +
+                                       "th are never shown (" + counted(fileFrames - SEQUENCE_FRAME_TOTAL, "frame") +
+                                       ", from file frame " + table + " on).",
                                    "leave them out, or put the ones you want in the places of the sequences above."});
     }
 }
