@@ -193,6 +193,7 @@ void Session::removeBinFile(const std::string& name) const
 void Session::start(const std::string& program)
 {
     std::string consolePath = scratch_ + "/console.txt";
+    reaped_ = false;
     pid_ = fork();
     if (pid_ == 0) {
         if (chdir((scratch_ + "/build").c_str()) != 0)
