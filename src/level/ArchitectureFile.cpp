@@ -2,24 +2,17 @@
 
 #include "data/ReadWholeFile.h"
 
-#include <cstdio>
-
 ArchitectureRecords readArchitectureFile(const std::string& path)
 {
     ArchitectureRecords records;
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) {
+    const WholeFile file = readWholeFile(path, "r");
+    if (!file.opened)
         records.reason = "cannot open " + path;
-        return records;
-    }
-    std::string text;
-    const bool read = readWholeFile(file, text);
-    std::fclose(file);
-    if (!read) {
+    else if (!file.complete)
         records.reason = "cannot read architecture file " + path;
+    if (!records.ok())
         return records;
-    }
-    records = parseArchitecture(text);
+    records = parseArchitecture(file.contents);
     if (!records.ok())
         records.reason = "architecture file " + path + ", " + records.reason;
     return records;
