@@ -38,10 +38,11 @@ void addSequenceFacts(int fileFrames, FileReport& report)
     }
 }
 
-int sequenceOfTableFrame(int tableFrame)
+// The first sequence that holds the last frame of a file with fewer than 198 frames.
+int firstHoldingSequence(int fileFrames)
 {
     int s = 0;
-    for (int end = SEQUENCE_FRAME_COUNTS[0]; end <= tableFrame && s < SEQUENCE_COUNT - 1; end += SEQUENCE_FRAME_COUNTS[s])
+    for (int end = SEQUENCE_FRAME_COUNTS[0]; end <= fileFrames; end += SEQUENCE_FRAME_COUNTS[s])
         ++s;
     return s;
 }
@@ -51,10 +52,11 @@ void warnAboutFrameCount(int fileFrames, FileReport& report)
     const std::string frames = std::to_string(fileFrames);
     const std::string table = std::to_string(SEQUENCE_FRAME_TOTAL);
     if (fileFrames < SEQUENCE_FRAME_TOTAL) {
-        const int first = sequenceOfTableFrame(fileFrames);
-        const std::string sequences = first == SEQUENCE_COUNT - 1 ? "sequence 19 holds"
-                                                                  : "sequences " + std::to_string(first) +
-                                                                        " to 19 hold";
+        const int first = firstHoldingSequence(fileFrames);
+        const std::string last = std::to_string(SEQUENCE_COUNT - 1);
+        const std::string sequences = first == SEQUENCE_COUNT - 1
+                                          ? "sequence " + last + " holds"
+                                          : "sequences " + std::to_string(first) + " to " + last + " hold";
         report.warnings.push_back({"the file has " + frames + " frames, fewer than the " + table +
                                        " of the 20 animation sequences: " + sequences +
                                        " its last frame where it has none for them (see the sequences above).",

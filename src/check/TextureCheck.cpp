@@ -42,11 +42,11 @@ TextureCheck checkTexture(const std::string& path)
     const TgaLayout& layout = decoded.layout;
     check.width = layout.width;
     check.height = layout.height;
-    std::vector<std::string>& facts = check.report.facts;
-    facts.push_back("size: " + sizeText(layout.width, layout.height) + " pixels, 24 bits each");
-    facts.push_back(std::string("image type: ") + (layout.runLength ? "run-length encoded (RLE)" : "uncompressed (raw)"));
-    facts.push_back(std::string("origin: ") + (layout.topLeft ? "top left (rows stored top down; the program turns them)"
-                                                              : "bottom left (rows stored bottom up)"));
+    const char* const type = layout.runLength ? "run-length encoded (RLE)" : "uncompressed (raw)";
+    const char* const origin = layout.topLeft ? "top left (rows stored top down; the program turns them)"
+                                              : "bottom left (rows stored bottom up)";
+    check.report.facts = {"size: " + sizeText(layout.width, layout.height) + " pixels, 24 bits each",
+                          std::string("image type: ") + type, std::string("origin: ") + origin};
     warnAboutSize(layout.width, layout.height, check.report);
     return check;
 }

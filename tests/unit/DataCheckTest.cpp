@@ -87,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         WarningRow{"OneFrameShort", "pelgrin.md2", [](Bytes& b) { b = modelWithFrames(197); },
                    "the file has 197 frames, fewer than the 198 of the 20 animation sequences: sequence 19 holds"},
         WarningRow{"MoreFrames", "pelgrin.md2", [](Bytes& b) { b = modelWithFrames(200); },
-                   "the file has 200 frames: frames past the 198th are never shown (2 frames, from file frame 198 on)."},
+                   "the file has 200 frames: frames past the 198th are never shown (2 frames, from file frame 198 "
+                   "on)."},
         WarningRow{"SkinStretched", "pelgrin.md2", [](Bytes& b) { putInt32(b, MD2_AT_SKIN_WIDTH, 256); },
                    "its texture coordinates are made for a 256 x 512 skin, but pelgrin2.tga is 512 x 512: the skin "
                    "will be stretched on the model.\n"
