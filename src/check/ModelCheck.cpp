@@ -8,32 +8,42 @@
 
 namespace {
 
-std::string frameRange(int first, int last)
+using FrameNames = std::vector<std::string>;
+
+// The names let a person see whether the file's frames fall into the sequences meant for them.
+std::string frameRange(int first, int last, const FrameNames& names)
 {
-    return first == last ? "file frame " + std::to_string(first)
-                         : "file frames " + std::to_string(first) + " to " + std::to_string(last);
+    const std::string& firstName = names[std::size_t(first)];
+    const std::string& lastName = names[std::size_t(last)];
+    if (first == last)
+        return "file frame " + std::to_string(first) + (firstName.empty() ? "" : " (" + firstName + ")");
+    std::string text = "file frames " + std::to_string(first) + " to " + std::to_string(last);
+    if (!firstName.empty() || !lastName.empty())
+        text += " (" + firstName + " to " + lastName + ")";
+    return text;
 }
 
 // Which file frames sequence s shows, where a file with fewer frames holds its last one.
-std::string sequenceText(int s, int start, int fileFrames)
+std::string sequenceText(int s, int start, const FrameNames& names)
 {
+    const int fileFrames = int(names.size());
     const int count = SEQUENCE_FRAME_COUNTS[s];
     const int own = std::clamp(fileFrames - start, 0, count);
     const int held = fileFrameShown(start + count - 1, fileFrames);
-    std::string text = "sequence " + std::to_string(s) + ": ";
+    std::string text = "sequence " + std::to_string(s) + ", " + counted(count, "frame") + ": ";
     if (own == count)
-        return text + frameRange(start, start + count - 1) + " (" + std::to_string(count) + " frames)";
-    if (own > 0)
-        text += frameRange(start, start + own - 1) + ", then ";
-    return text + "file frame " + std::to_string(held) + " held for " + std::to_string(count - own) + " of its " +
-           std::to_string(count) + " frames";
+        return text + frameRange(start, start + count - 1, names);
+    if (own == 0)
+        return text + frameRange(held, held, names) + " held for all of them";
+    return text + frameRange(start, start + own - 1, names) + ", then file frame " + std::to_string(held) +
+           " held for " + std::to_string(count - own);
 }
 
-void addSequenceFacts(int fileFrames, FileReport& report)
+void addSequenceFacts(const FrameNames& names, FileReport& report)
 {
     int start = 0;
     for (int s = 0; s < SEQUENCE_COUNT; ++s) {
-        report.facts.push_back(sequenceText(s, start, fileFrames));
+        report.facts.push_back(sequenceText(s, start, names));
         start += SEQUENCE_FRAME_COUNTS[s];
     }
 }
@@ -69,7 +79,15 @@ void warnAboutFrameCount(int fileFrames, FileReport& report)
     }
 }
 
-void addFacts(const Md2Header& h, FileReport& report)
+FrameNames shownFrameNames(const std::vector<std::uint8_t>& bytes, const Md2Header& h)
+{
+    FrameNames names(std::size_t(std::min(h.numFrames, SEQUENCE_FRAME_TOTAL)));
+    for (std::size_t k = 0; k < names.size(); ++k)
+        names[k] = readMd2FrameName(bytes, h, int(k));
+    return names;
+}
+
+void addFacts(const Md2Header& h, const FrameNames& names, FileReport& report)
 {
     report.facts.push_back("vertices per frame: " + std::to_string(h.numVertices) + " (at most " +
                            std::to_string(MAX_MODEL_VERTICES) + ")");
@@ -78,7 +96,7 @@ void addFacts(const Md2Header& h, FileReport& report)
     report.facts.push_back("skin size in the header: " + sizeText(h.skinWidth, h.skinHeight));
     report.facts.push_back("frames: " + std::to_string(h.numFrames) + " (the 20 animation sequences take " +
                            std::to_string(SEQUENCE_FRAME_TOTAL) + ")");
-    addSequenceFacts(h.numFrames, report);
+    addSequenceFacts(names, report);
     warnAboutFrameCount(h.numFrames, report);
 }
 
@@ -99,7 +117,7 @@ ModelCheck checkModel(const std::string& path)
     if (check.report.refused())
         return check;
     check.header = header.header;
-    addFacts(check.header, check.report);
+    addFacts(check.header, shownFrameNames(file.bytes, check.header), check.report);
     return check;
 }
 
