@@ -2,7 +2,6 @@
 // so that any accepted file can be run through it (the loader prints the progress after).
 #include "md2/Md2Conversion.h"
 
-
 namespace {
 
 // The file's axes are turned into the scene's: the file's z is up.
