@@ -8,3 +8,15 @@ bool readWholeFile(std::FILE* file, std::string& contents)
         contents.append(chunk, got);
     return std::ferror(file) == 0;
 }
+
+WholeFile readWholeFile(const std::string& path, const char* mode)
+{
+    WholeFile result;
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (!file)
+        return result;
+    result.opened = true;
+    result.complete = readWholeFile(file, result.contents);
+    std::fclose(file);
+    return result;
+}

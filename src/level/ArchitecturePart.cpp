@@ -1,12 +1,11 @@
 // Loading an architecture part file: announce, read, parse, report the count.
 #include "level/ArchitecturePart.h"
 
-#include "level/ArchitectureParser.h"
 #include "data/LoadFailure.h"
-#include "data/ReadWholeFile.h"
+#include "level/ArchitectureFile.h"
 
 #include <cstdio>
-#include <string>
+#include <utility>
 
 void ArchitecturePart::load(const char* path)
 {
@@ -15,17 +14,9 @@ void ArchitecturePart::load(const char* path)
     vertices.clear();
     texCoords.clear();
 
-    std::FILE* file = std::fopen(path, "r");
-    if (!file)
-        endWithLoadFailure("cannot open " + std::string(path));
-    std::string text;
-    const bool read = readWholeFile(file, text);
-    std::fclose(file);
-    if (!read)
-        endWithLoadFailure("cannot read architecture file " + std::string(path));
-    ArchitectureRecords records = parseArchitecture(text);
+    ArchitectureRecords records = readArchitectureFile(path);
     if (!records.ok())
-        endWithLoadFailure("architecture file " + std::string(path) + ", " + records.reason);
+        endWithLoadFailure(records.reason);
 
     std::printf("\n%d vertices and texture coordinates found\n", records.vertexCount);
     std::printf("\nloading vertices:\n");

@@ -2,8 +2,6 @@
 // so that any accepted file can be run through it (the loader prints the progress after).
 #include "md2/Md2Conversion.h"
 
-#include <algorithm>
-
 namespace {
 
 // The file's axes are turned into the scene's: the file's z is up.
@@ -27,7 +25,7 @@ Md2Conversion storeFrames(Md2Model& model, const Md2Contents& contents, Vec3 sca
     int counter = 0;
     for (int k = 0; k < SEQUENCE_FRAME_TOTAL; ++k) {
         const Vec3* source =
-            contents.framePositions.data() + static_cast<std::size_t>(std::min(k, contents.framesDecoded - 1)) * nv;
+            contents.framePositions.data() + static_cast<std::size_t>(fileFrameShown(k, contents.framesDecoded)) * nv;
         for (std::size_t j = 0; j < nv; ++j) {
             if (counter >= model.frameCounts[s]) {
                 split.stored.push_back({s, counter});

@@ -2,9 +2,10 @@
 // file length (in 64-bit arithmetic) before anything the header asks for is allocated.
 #include "md2/Md2File.h"
 
-#include "md2/Md2Model.h"
+#include "md2/Md2Sequences.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 
@@ -261,6 +262,17 @@ Md2ContentsResult readMd2Contents(const Bytes& bytes, const std::string& path, c
     result.contents.texCoords = decodeTexCoords(bytes, header);
     decodeFrames(bytes, header, framesWanted, result.contents);
     return result;
+}
+
+std::string readMd2FrameName(const Bytes& bytes, const Md2Header& header, int k)
+{
+    constexpr int NAME_AT = 24;  // after the scale and the translate
+    constexpr int NAME_BYTES = 16;
+    const std::uint8_t* name = frameStart(bytes, header, k) + NAME_AT;
+    std::string text;
+    for (int i = 0; i < NAME_BYTES && name[i] != 0; ++i)
+        text += std::isprint(name[i]) ? static_cast<char>(name[i]) : '?';
+    return text;
 }
 
 Md2ContentsResult parseMd2(const Bytes& bytes, const std::string& path, int framesWanted)

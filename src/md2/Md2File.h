@@ -59,5 +59,9 @@ Md2HeaderResult readMd2Header(const std::vector<std::uint8_t>& bytes, const std:
 Md2ContentsResult readMd2Contents(const std::vector<std::uint8_t>& bytes, const std::string& path,
                                   const Md2Header& header, int framesWanted);
 
+// The name stored with file frame k (0 to numFrames - 1) of a file that readMd2Contents
+// accepted, up to its first NUL; bytes that are not printable become '?'.
+std::string readMd2FrameName(const std::vector<std::uint8_t>& bytes, const Md2Header& header, int k);
+
 // Both steps at once, for callers (a fuzzer) that only want the verdict and the data.
 Md2ContentsResult parseMd2(const std::vector<std::uint8_t>& bytes, const std::string& path, int framesWanted);

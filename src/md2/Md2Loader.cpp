@@ -2,10 +2,10 @@
 // the frames split into the animation sequences, triangles and light normals.
 #include "md2/Md2Conversion.h"
 #include "md2/Md2File.h"
+#include "md2/Md2FileBytes.h"
 #include "md2/ModelManager.h"
 
 #include "data/LoadFailure.h"
-#include "data/ReadWholeFile.h"
 
 #include <cstdio>
 #include <string>
@@ -13,29 +13,14 @@
 
 namespace {
 
-// Read in chunks to its end rather than sized by seeking: a folder in the file's place
-// opens, but seeking to its end gives a nonsense size that no allocation can meet.
-bool readModelBytes(std::FILE* file, std::vector<std::uint8_t>& bytes)
-{
-    std::string contents;
-    if (!readWholeFile(file, contents))
-        return false;
-    bytes.assign(contents.begin(), contents.end());
-    return true;
-}
-
 std::vector<std::uint8_t> readModelFile(const char* modelPath, int modelCount)
 {
-    std::FILE* file = std::fopen(modelPath, "rb");
-    if (!file)
-        endWithLoadFailure(std::string("cannot open ") + modelPath);
-    std::printf("\nloading model number %d: %s\n", modelCount, modelPath);
-    std::vector<std::uint8_t> bytes;
-    const bool complete = readModelBytes(file, bytes);
-    std::fclose(file);
-    if (!complete)
-        endWithLoadFailure(std::string("cannot read ") + modelPath);
-    return bytes;
+    Md2FileBytes file = readMd2FileBytes(modelPath);
+    if (file.opened)
+        std::printf("\nloading model number %d: %s\n", modelCount, modelPath);
+    if (!file.failure.empty())
+        endWithLoadFailure(file.failure);
+    return std::move(file.bytes);
 }
 
 void printSplit(const Md2Conversion& split)

@@ -4,6 +4,7 @@
 
 #include "level/Material.h"
 #include "math/Vec3.h"
+#include "md2/Md2Sequences.h"
 #include "md2/ModelTriangle.h"
 #include "md2/ModelVertex.h"
 #include "md2/TexCoord.h"
@@ -13,14 +14,7 @@
 
 struct TextureManager;
 
-constexpr int MAX_MODEL_VERTICES = 2000;
-constexpr int SEQUENCE_COUNT = 20;
 constexpr int PLAY_LOOP = 1;
-
-// Frames of each animation sequence; the file's frames fill them in this order (198 in all).
-constexpr int SEQUENCE_FRAME_COUNTS[SEQUENCE_COUNT] = {40, 6, 8, 4, 4, 4, 6, 12, 11, 17,
-                                                       11, 12, 19, 6, 9, 4, 5, 6, 6, 8};
-constexpr int SEQUENCE_FRAME_TOTAL = 198;
 
 struct Md2Model {
     int numTriangles = 0;

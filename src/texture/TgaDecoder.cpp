@@ -166,6 +166,7 @@ TgaDecode decodeTga(const std::uint8_t* data, std::size_t size)
         return result;
     }
     const TgaLayout layout = inspectTga(data, size);
+    result.layout = layout;
     result.reason = layout.reason;
     if (!result.ok())
         return result;

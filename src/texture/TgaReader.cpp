@@ -82,12 +82,13 @@ TgaDecode readFile(std::FILE* file, const char* path)
         return result;
     }
     finishTgaImage(result.image, layout);
+    result.layout = layout;
     return result;
 }
 
 }  // namespace
 
-TgaDecode readTga(const char* path)
+TgaDecode readTga(const char* path, bool announce)
 {
     TgaDecode result;
     std::FILE* file = std::fopen(path, "rb");
@@ -95,7 +96,8 @@ TgaDecode readTga(const char* path)
         result.reason = "cannot open TGA file " + std::string(path) + " (" + std::strerror(errno) + ")";
         return result;
     }
-    std::printf("loading tga file: %s\n", path);
+    if (announce)
+        std::printf("loading tga file: %s\n", path);
     // Unbuffered: the header is read as 18 bytes and the pixels straight into the image.
     std::setvbuf(file, nullptr, _IONBF, 0);
     result = readFile(file, path);

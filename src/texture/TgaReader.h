@@ -7,14 +7,6 @@
 #include <cstdint>
 #include <string>
 
-// Either the decoded image or the reason it cannot be used.
-struct TgaDecode {
-    TgaImage image;
-    std::string reason;
-
-    bool ok() const { return reason.empty(); }
-};
-
 // What the 18 header bytes of a file of fileSize bytes promise: where its pixels start and
 // how they are stored, or the reason decodeTga would give for refusing the file.
 struct TgaLayout {
@@ -29,6 +21,15 @@ struct TgaLayout {
 };
 TgaLayout inspectTga(const std::uint8_t* header, std::uint64_t fileSize);
 
+// Either the decoded image, with how the file stored it, or the reason it cannot be used.
+struct TgaDecode {
+    TgaImage image;
+    TgaLayout layout;
+    std::string reason;
+
+    bool ok() const { return reason.empty(); }
+};
+
 // Completes an image whose pixels are already R, G, B in file row order: its size and
 // components, and the rows turned bottom-up for a file stored top-down.
 void finishTgaImage(TgaImage& image, const TgaLayout& layout);
@@ -37,7 +38,8 @@ void finishTgaImage(TgaImage& image, const TgaLayout& layout);
 // names the field or the problem (but not the file, which this function does not know).
 TgaDecode decodeTga(const std::uint8_t* data, std::size_t size);
 
-// Opens and decodes the file, printing "loading tga file: <path>" once it is open; the result
-// is that of decodeTga on the file's bytes. An uncompressed file's pixels are read in chunks
-// and swapped on the way into the image. On failure the reason names the file.
-TgaDecode readTga(const char* path);
+// Opens and decodes the file, printing "loading tga file: <path>" once it is open unless
+// `announce` is false (the data checker reports in its own words); the result is that of
+// decodeTga on the file's bytes. An uncompressed file's pixels are read in chunks and
+// swapped on the way into the image. On failure the reason names the file.
+TgaDecode readTga(const char* path, bool announce = true);

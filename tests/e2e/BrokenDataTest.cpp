@@ -1,5 +1,6 @@
 // Every broken data file ends the real program before its first frame: a message naming the
 // file as the last console line, exit status 1, no signal, no sanitizer report, within seconds.
+// halvane-check, started the same way on the same folder, ends with the very same line.
 #include "BrokenData.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,14 @@ TEST_P(BrokenDataFile, EndsWithAMessageNamingTheFile)
     EXPECT_TRUE(std::regex_search(last, std::regex(row.message), std::regex_constants::match_continuous))
         << "last line: " << last << "\nexpected at its start: " << row.message;
     EXPECT_EQ(console.find("going to draw"), std::string::npos) << "a frame was drawn:\n" << console;
+
+    session.start(HALVANE_CHECK_BINARY);
+    const ExitResult check = session.waitForExit(seconds(10));
+    const std::string report = session.console();
+    ASSERT_TRUE(check.exited && !check.signaled) << report;
+    EXPECT_EQ(check.status, 1) << report;
+    EXPECT_EQ(sanitizerReport(report), "");
+    EXPECT_EQ(lastLine(report), last) << report;
 }
 
 std::string rowName(const testing::TestParamInfo<BrokenFile>& info)

@@ -219,6 +219,7 @@ void Session::startCommand(const std::vector<std::string>& command)
 void Session::launch(const std::string& file, const std::vector<std::string>& arguments)
 {
     std::string consolePath = scratch_ + "/console.txt";
+    reaped_ = false;
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));

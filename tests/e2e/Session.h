@@ -54,7 +54,8 @@ public:
     void writeBinFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
     void removeBinFile(const std::string& name) const;
 
-    // Starts the program with the scratch folder's build/ as its working folder.
+    // Starts the program (or another, once the last has ended) with the scratch folder's build/
+    // as its working folder.
     void start(const std::string& program = HALVANE_BINARY);
     // Starts a command there instead, such as Wine with the Windows build of the program.
     void startCommand(const std::vector<std::string>& command);

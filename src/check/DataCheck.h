@@ -1,0 +1,11 @@
+// What the program will make of a data folder: every one of the six files read as the program
+// reads it, a block of facts and warnings for each, and the program's verdict.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+// folder ends in a separator, as the program's own "../bin/" does, so that the messages name
+// the files as the program would. Prints the report; returns the exit status: 0 when the
+// program would start, 1 when it would end at start-up (its message is then the last line).
+int checkDataFolder(const std::string& folder, std::ostream& out);

@@ -1,0 +1,12 @@
+// Checking a texture (a wall, the ceiling or the character's skin) the way the program reads it.
+#pragma once
+
+#include "check/FileReport.h"
+
+struct TextureCheck {
+    FileReport report;
+    unsigned width = 0;   // the picture's real size, when it was read
+    unsigned height = 0;
+};
+
+TextureCheck checkTexture(const std::string& path);
