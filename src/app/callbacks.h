@@ -4,6 +4,8 @@
 // Everything before the main loop: GLUT, the full-screen window covering the screen, the
 // hidden pointer pinned to the mouse-look centre, the scene set-up and the callbacks.
 void startProgram(int* argc, char** argv);
+// GLUT and the double-buffered window titled "halvane", full screen from the screen's corner.
+void openWindow(int* argc, char** argv);
 
 void setupScene();
 // The OpenGL state the whole program draws with: depth test, front faces culled with

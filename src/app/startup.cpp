@@ -33,9 +33,8 @@ void chooseDataFolderOrEnd()
 
 }  // namespace
 
-void startProgram(int* argc, char** argv)
+void openWindow(int* argc, char** argv)
 {
-    chooseDataFolderOrEnd();
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowPosition(100, 100);
@@ -43,6 +42,12 @@ void startProgram(int* argc, char** argv)
     windowId = glutCreateWindow("halvane");
     glutFullScreen();
     coverScreen();
+}
+
+void startProgram(int* argc, char** argv)
+{
+    chooseDataFolderOrEnd();
+    openWindow(argc, argv);
     // The mouse look measures every movement from this point and puts the pointer back there.
     systemPointer().hide();
     systemPointer().warp(MOUSE_CENTRE_X, MOUSE_CENTRE_Y);

@@ -1,5 +1,6 @@
 // The Windows platform layer against the system itself: the performance counter, the cursor
 // and the full-screen window that the program opens.
+#include "app/callbacks.h"
 #include "platform/Gl.h"
 #include "platform/Platform.h"
 
@@ -42,19 +43,13 @@ TEST(PlatformPointer, WarpedCursorIsReadBackAtThatScreenPoint)
 
 void drawNothing() {}
 
-// Opens the window the way the program's start does and lets GLUT handle its first events.
+// Opens the program's own window and lets GLUT handle its first events.
 HWND openFullScreenWindow()
 {
     int argc = 1;
     char name[] = "platform_tests";
     char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(100, 100);
-    glutInitWindowSize(640, 480);
-    glutCreateWindow("halvane");
-    glutFullScreen();
-    coverScreen();
+    openWindow(&argc, argv);
     glutDisplayFunc(drawNothing);
     for (int i = 0; i < 20; ++i) {
         glutMainLoopEvent();
