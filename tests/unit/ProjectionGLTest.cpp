@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -48,19 +47,6 @@ TEST_F(ProjectionGLTest, FourThreeScreenKeepsTheStartUpProjection)
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 1024);
     EXPECT_EQ(viewport[3], 768);
-}
-
-TEST_F(ProjectionGLTest, WideScreenWidensTheViewNotThePicture)
-{
-    const std::array<GLdouble, 16> startUp = projectionMatrix();
-    reshape(1920, 1080);
-    const std::array<GLdouble, 16> wide = projectionMatrix();
-    const double focal = 1.0 / std::tan(30.0 * std::acos(-1.0) / 180.0);
-    EXPECT_NEAR(wide[0], focal * 1080.0 / 1920.0, 1e-6);
-    EXPECT_EQ(wide[5], startUp[5]) << "the vertical field of view changed";
-    EXPECT_EQ(wide[10], startUp[10]);
-    EXPECT_EQ(wide[14], startUp[14]);
-    EXPECT_EQ(matrixMode(), GL_MODELVIEW);
 }
 
 // A minimised window reports a height (or width) of 0; the picture comes back as it was.
