@@ -57,9 +57,7 @@ protected:
 
 TEST_F(StartedElsewhere, ReadsEveryFileFromTheBinFolderBesideTheProgram)
 {
-    fs::create_directories(session.path("app/bin"));
-    for (const char* name : {"kachel2.tga", "ceiling.tga", "walls.txt", "ceiling.txt", "pelgrin.md2", "pelgrin2.tga"})
-        fs::copy_file(std::string(HALVANE_SOURCE_DIR) + "/bin/" + name, session.path("app/bin/") + name);
+    session.copyCommittedData("app/bin");
     session.start(program);
     ASSERT_TRUE(session.waitForWindow(seconds(30))) << session.console().substr(0, 3000);
     const std::string folder = session.path("app/bin/");

@@ -188,10 +188,11 @@ Session::~Session()
     fs::remove_all(scratch_, ignored);
 }
 
-void Session::useCommittedData()
+void Session::copyCommittedData(const std::string& folder) const
 {
+    fs::create_directories(path(folder));
     for (const char* name : DATA_FILES)
-        fs::copy_file(std::string(HALVANE_SOURCE_DIR) + "/bin/" + name, binPath(name),
+        fs::copy_file(std::string(HALVANE_SOURCE_DIR) + "/bin/" + name, path(folder + "/" + name),
                       fs::copy_options::overwrite_existing);
 }
 

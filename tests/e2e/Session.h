@@ -47,7 +47,9 @@ public:
     Session& operator=(const Session&) = delete;
 
     // Fills bin/ with the committed data files; a test may then replace or remove some.
-    void useCommittedData();
+    void useCommittedData() const { copyCommittedData("bin"); }
+    // Copies the committed data files into a folder of the scratch folder ("app/bin"), made if needed.
+    void copyCommittedData(const std::string& folder) const;
     std::string binPath(const std::string& name) const { return path("bin/" + name); }
     // A name inside the scratch folder ("app/build").
     std::string path(const std::string& relative) const { return scratch_ + "/" + relative; }
