@@ -1,7 +1,8 @@
 // The scene set-up and the GLUT callbacks that make up the program's frames and input.
 #pragma once
 
-// Everything before the main loop: GLUT, the full-screen window covering the screen, the
+// Everything before the main loop: the command line (answered, or a mistake refused, before
+// any window opens), the data folder, GLUT, the full-screen window covering the screen, the
 // hidden pointer pinned to the mouse-look centre, the scene set-up and the callbacks.
 void startProgram(int* argc, char** argv);
 // GLUT and the double-buffered window titled "halvane", full screen from the screen's corner.

@@ -5,7 +5,7 @@
 Camera camera;
 TextOverlay overlay(&frameTimer);
 TextureManager textureManager;
-ModelManager modelManager;
+ModelManager modelManager{ModelManager::Quiet()};
 Level level;
 IdCounter idCounter(0);
 ItemObject keyItem(idCounter, "a key", true, false);

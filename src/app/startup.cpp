@@ -1,12 +1,15 @@
 // The program's start: the full-screen window, the pinned pointer, the scene and the callbacks.
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/options.h"
 #include "data/DataFolder.h"
 #include "data/LoadFailure.h"
 #include "platform/ExecutablePath.h"
 #include "platform/Platform.h"
 
 #include <GL/freeglut.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -25,7 +28,7 @@ void registerCallbacks()
 // Decided before anything opens: without data the program ends before its window appears.
 void chooseDataFolderOrEnd()
 {
-    const DataFolderChoice choice = chooseDataFolder(executablePath());
+    const DataFolderChoice choice = chooseDataFolder(commandLine.folder, executablePath());
     if (!choice.failure.empty())
         endWithLoadFailure(choice.failure);
     dataFolder = choice.folder;
@@ -46,8 +49,19 @@ void openWindow(int* argc, char** argv)
 
 void startProgram(int* argc, char** argv)
 {
+    readCommandLineOrEnd(*argc, argv);
+    modelManager.announceSlots();
     chooseDataFolderOrEnd();
-    openWindow(argc, argv);
+    // GLUT sees only its own options: the program's name and what the command line passed on.
+    // Kept for the life of the program, as GLUT may keep pointers into them.
+    static std::vector<std::string> glutArguments = {argv[0]};
+    glutArguments.insert(glutArguments.end(), commandLine.windowSystem.begin(), commandLine.windowSystem.end());
+    static std::vector<char*> glutArgv;
+    for (std::string& argument : glutArguments)
+        glutArgv.push_back(&argument[0]);
+    glutArgv.push_back(nullptr);
+    static int glutArgc = static_cast<int>(glutArguments.size());
+    openWindow(&glutArgc, glutArgv.data());
     // The mouse look measures every movement from this point and puts the pointer back there.
     systemPointer().hide();
     systemPointer().warp(MOUSE_CENTRE_X, MOUSE_CENTRE_Y);

@@ -6,36 +6,30 @@
 
 #include <string>
 
-namespace {
-
-constexpr const char* USAGE =
-    "usage: halvane-check [FOLDER]\n"
-    "Reads the six data files (kachel2.tga, ceiling.tga, walls.txt, ceiling.txt, pelgrin.md2,\n"
-    "pelgrin2.tga) as halvane reads them and says what it will make of them. Without FOLDER it\n"
-    "checks the folder halvane itself would use. Status 0: halvane starts; 1: it would not.\n";
-
-// File names are put right after the folder, as the program puts them after "../bin/".
-std::string withSeparator(std::string folder)
+const ProgramDescription& checkProgram()
 {
-    if (folder.empty())
-        return "./";
-    if (folder.back() != '/' && folder.back() != '\\')
-        folder += '/';
-    return folder;
+    static const ProgramDescription program = {
+        "halvane-check",
+        "[OPTION]... [FOLDER]",
+        "Says what halvane will make of its data files, before it is started.",
+        "Reads the six data files (kachel2.tga, ceiling.tga, walls.txt, ceiling.txt, pelgrin.md2,\n"
+        "pelgrin2.tga) as halvane reads them and says, file by file, what it will make of them.\n"
+        "Without FOLDER it checks the folder halvane itself would use. It needs no display.\n"
+        "Status 0: halvane starts with these files; 1: it would end at start-up; 2: a mistake on\n"
+        "the command line.\n",
+        {},
+    };
+    return program;
 }
 
-}  // namespace
-
-int runDataCheck(int argc, const char* const* argv, std::ostream& out)
+int runDataCheck(int argc, const char* const* argv, std::ostream& out, std::ostream& errors)
 {
-    const std::string argument = argc > 1 ? argv[1] : "";
-    if (argc > 2 || argument == "-h" || argument == "--help") {
-        out << USAGE;
-        return argc > 2 ? 2 : 0;
+    const CommandLineResult command = parseCommandLine(checkProgram(), argc, argv);
+    if (command.outcome != CommandLineOutcome::Run) {
+        (command.outcome == CommandLineOutcome::Mistake ? errors : out) << command.text;
+        return command.status();
     }
-    if (argc == 2)
-        return checkDataFolder(withSeparator(argument), out);
-    const DataFolderChoice choice = chooseDataFolder(executablePath());
+    const DataFolderChoice choice = chooseDataFolder(command.options.folder, executablePath());
     if (!choice.failure.empty()) {
         out << choice.failure << "\n";
         return 1;

@@ -5,5 +5,5 @@
 
 int main(int argc, char** argv)
 {
-    return runDataCheck(argc, argv, std::cout);
+    return runDataCheck(argc, argv, std::cout, std::cerr);
 }

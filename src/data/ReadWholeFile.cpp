@@ -1,5 +1,7 @@
 #include "data/ReadWholeFile.h"
 
+#include "platform/OpenFile.h"
+
 bool readWholeFile(std::FILE* file, std::string& contents)
 {
     char chunk[65536];
@@ -12,7 +14,7 @@ bool readWholeFile(std::FILE* file, std::string& contents)
 WholeFile readWholeFile(const std::string& path, const char* mode)
 {
     WholeFile result;
-    std::FILE* file = std::fopen(path.c_str(), mode);
+    std::FILE* file = openFile(path, mode);
     if (!file)
         return result;
     result.opened = true;

@@ -44,6 +44,9 @@ struct Md2Model {
     static int touched[MAX_MODEL_VERTICES];
 
     Md2Model();
+    // A default record that keeps its "setting animationsequence" line to itself (announce
+    // false), for the program's empty slots, which announce it once a run is asked for.
+    explicit Md2Model(bool announce);
 
     // Smooth per-vertex normals for every stored frame of every sequence.
     void computeLightNormals();

@@ -3,6 +3,7 @@
 
 #include "texture/TextureManager.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -15,6 +16,14 @@ int loadSkin(TextureManager& textures, const char* skinPath)
 }
 
 } // namespace
+
+ModelManager::ModelManager(Quiet) : models{Md2Model(false), Md2Model(false)} {}
+
+void ModelManager::announceSlots() const
+{
+    for (const Md2Model& model : models)
+        std::printf("setting animationsequence %d\n", model.sequence);
+}
 
 int ModelManager::loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures)
 {

@@ -12,6 +12,13 @@ struct ModelManager {
     int modelCount = 0;
     Md2Model models[MAX_MODELS];
 
+    ModelManager() = default;
+    // The program's table: its empty slots print their "setting animationsequence" lines only
+    // through announceSlots, so that --help and --version print nothing else.
+    struct Quiet {};
+    explicit ModelManager(Quiet);
+    void announceSlots() const;
+
     // Reads the MD2 file, loads its skin into the shared texture table and fills the next
     // slot; returns that slot. A file that cannot be used ends the process with a message.
     int loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures);

@@ -3,6 +3,7 @@
 #include "texture/TgaReader.h"
 
 #include "data/ReadWholeFile.h"
+#include "platform/OpenFile.h"
 #include "texture/PixelSwap.h"
 
 #include <cerrno>
@@ -91,7 +92,7 @@ TgaDecode readFile(std::FILE* file, const char* path)
 TgaDecode readTga(const char* path, bool announce)
 {
     TgaDecode result;
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = openFile(path, "rb");
     if (!file) {
         result.reason = "cannot open TGA file " + std::string(path) + " (" + std::strerror(errno) + ")";
         return result;

@@ -2,7 +2,10 @@
 // program finds its data beside its executable when started from any other folder.
 #include "RunningProgram.h"
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 using namespace std::chrono;
@@ -71,18 +74,91 @@ TEST_F(StartedElsewhere, ReadsEveryFileFromTheBinFolderBesideTheProgram)
     EXPECT_TRUE(session.running());
 }
 
-TEST_F(StartedElsewhere, WithoutDataInEitherPlaceNamesBoth)
+TEST_F(StartedElsewhere, WithoutDataAnywhereNamesEveryPlaceTried)
 {
     session.start(program);
     const ExitResult result = session.waitForExit(seconds(10));
     ASSERT_TRUE(result.exited);
     EXPECT_FALSE(result.signaled);
     EXPECT_EQ(result.status, 1);
-    const std::string message = "cannot find the data files (kachel2.tga and the rest): neither ../bin/ nor " +
-                                session.path("app/bin/") + " holds them\n";
+    const std::string message = "cannot find the data files (kachel2.tga and the rest): looked in ../bin/, then " +
+                                session.path("app/bin/") + ", then " + session.path("app/share/halvane/") + "\n";
     const std::string console = session.console();
     ASSERT_GE(console.size(), message.size());
     EXPECT_EQ(console.substr(console.size() - message.size()), message);
+}
+
+}  // namespace
+
+namespace {
+
+// A folder named on the command line is the data folder, even where ../bin/ holds data too.
+TEST(FolderGiven, EveryFileComesFromTheFolderGiven)
+{
+    Session session;
+    ASSERT_FALSE(session.display().empty()) << "no X server";
+    session.useCommittedData();
+    session.copyCommittedData("mine");
+    session.start(HALVANE_BINARY, {"../mine"});
+    ASSERT_TRUE(session.waitForWindow(seconds(30))) << session.console().substr(0, 3000);
+    const std::string console = session.console();
+    for (const char* file : {"kachel2.tga", "ceiling.tga", "walls.txt", "ceiling.txt", "pelgrin.md2", "pelgrin2.tga"})
+        EXPECT_NE(console.find("../mine/" + std::string(file) + "\n"), std::string::npos) << file;
+    EXPECT_EQ(console.find("../bin/"), std::string::npos);
+}
+
+struct Answer {
+    int status = -1;
+    std::string out;
+    std::string errors;
+};
+
+// Runs a program with no display at all, as a script would: the command line is answered
+// before any window could be opened.
+Answer runWithoutDisplay(const std::string& program, const std::string& arguments)
+{
+    const std::string errors = fs::temp_directory_path().string() + "/halvane-command-line-errors.txt";
+    const std::string command = "cd / && env -u DISPLAY " + program + " " + arguments + " 2>" + errors;
+    Answer answer;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    char chunk[4096];
+    for (std::size_t got; pipe && (got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;)
+        answer.out.append(chunk, got);
+    const int status = pipe ? pclose(pipe) : -1;
+    answer.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream in(errors);
+    answer.errors.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    fs::remove(errors);
+    return answer;
+}
+
+TEST(CommandLine, AnsweredWithoutADisplayWithExactTextsAndStatuses)
+{
+    for (const std::string program : {"halvane", "halvane-check"}) {
+        const std::string binary = program == "halvane" ? HALVANE_BINARY : HALVANE_CHECK_BINARY;
+        const Answer version = runWithoutDisplay(binary, "--version");
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.out, program + " 1.0.0\n");
+
+        const Answer help = runWithoutDisplay(binary, "--help");
+        EXPECT_EQ(help.status, 0);
+        EXPECT_EQ(help.out.rfind("usage: " + program + " [OPTION]... [FOLDER]\n", 0), 0u) << help.out;
+        EXPECT_TRUE(help.errors.empty()) << help.errors;
+
+        const Answer unknown = runWithoutDisplay(binary, "--fly");
+        EXPECT_EQ(unknown.status, 2);
+        EXPECT_TRUE(unknown.out.empty()) << unknown.out;
+        EXPECT_EQ(unknown.errors, program + ": unknown option '--fly'; see '" + program + " --help'\n");
+
+        const Answer nowhere = runWithoutDisplay(binary, "/nowhere");
+        EXPECT_EQ(nowhere.status, 1);
+        const std::string line = "cannot find the data files (kachel2.tga and the rest) in /nowhere/, the folder given\n";
+        ASSERT_GE(nowhere.out.size(), line.size()) << nowhere.out;
+        EXPECT_EQ(nowhere.out.substr(nowhere.out.size() - line.size()), line);
+    }
+    const Answer help = runWithoutDisplay(HALVANE_BINARY, "--help");
+    for (const char* part : {"../bin/ from the working folder", "\n  w s ", "\n  F10 ", "\n  Escape "})
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
 }
 
 }  // namespace

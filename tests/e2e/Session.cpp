@@ -207,9 +207,11 @@ void Session::removeBinFile(const std::string& name) const
     fs::remove(binPath(name));
 }
 
-void Session::start(const std::string& program)
+void Session::start(const std::string& program, const std::vector<std::string>& arguments)
 {
-    launch(program, {"halvane"});
+    std::vector<std::string> all = {"halvane"};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    launch(program, all);
 }
 
 void Session::startCommand(const std::vector<std::string>& command)

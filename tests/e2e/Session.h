@@ -58,7 +58,7 @@ public:
 
     // Starts the program (or another, once the last has ended) with the scratch folder's build/
     // as its working folder.
-    void start(const std::string& program = HALVANE_BINARY);
+    void start(const std::string& program = HALVANE_BINARY, const std::vector<std::string>& arguments = {});
     // Starts a command there instead, such as Wine with the Windows build of the program.
     void startCommand(const std::vector<std::string>& command);
     bool running();

@@ -30,7 +30,7 @@ TEST(DataCheck, OurOwnDataStartsWithoutAWarning)
     std::ostringstream out;
     const std::string withoutSeparator = OUR_DATA.substr(0, OUR_DATA.size() - 1);
     const char* argv[] = {"halvane-check", withoutSeparator.c_str()};
-    EXPECT_EQ(runDataCheck(2, argv, out), 0) << out.str();
+    EXPECT_EQ(runDataCheck(2, argv, out, out), 0) << out.str();
     EXPECT_EQ(countOf(out.str(), "data folder: " + OUR_DATA + "\n"), 1u) << out.str();
     EXPECT_EQ(countOf(out.str(), "): read\n"), std::size_t(DATA_FILE_COUNT)) << out.str();
     EXPECT_EQ(countOf(out.str(), "warning"), 0u) << out.str();

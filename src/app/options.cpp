@@ -1,0 +1,94 @@
+#include "app/options.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+CommandLineOptions commandLine;
+
+namespace {
+
+// GLUT's own options are handed to glutInit as they were given.
+std::string passToGlut(CommandLineOptions& options, const std::string& name, const std::string& value)
+{
+    options.windowSystem.push_back(name);
+    if (!value.empty())
+        options.windowSystem.push_back(value);
+    return "";
+}
+
+template <const char* NAME>
+std::string glutOption(CommandLineOptions& options, const std::string& value)
+{
+    return passToGlut(options, NAME, value);
+}
+
+constexpr char DISPLAY[] = "-display";
+constexpr char GEOMETRY[] = "-geometry";
+constexpr char DIRECT[] = "-direct";
+constexpr char INDIRECT[] = "-indirect";
+constexpr char ICONIC[] = "-iconic";
+constexpr char GLDEBUG[] = "-gldebug";
+constexpr char SYNC[] = "-sync";
+
+const char* const DETAILS =
+    "Data: the six data files (kachel2.tga, ceiling.tga, walls.txt, ceiling.txt, pelgrin.md2,\n"
+    "pelgrin2.tga) come from FOLDER when one is given, and from nowhere else. Without FOLDER\n"
+    "they come from the first of these that holds them: ../bin/ from the working folder, the\n"
+    "bin/ folder beside the program's own folder, and the installed data folder beside it\n"
+    "(" HALVANE_INSTALLED_DATA "/ from the program's folder).\n"
+    "\n"
+    "GLUT's own options (-display DISPLAY, -geometry WxH+X+Y, -direct, -indirect, -iconic,\n"
+    "-gldebug, -sync) are passed on to GLUT.\n"
+    "\n"
+    "Keys (letters in lower case; movement acts while held, the rest on release):\n"
+    "  mouse         look around\n"
+    "  w s           walk forward, backward\n"
+    "  a d           step left, right\n"
+    "  f             the character walks forward while held\n"
+    "  r             the character turns while held\n"
+    "  5 6           the character's animation one frame back, forward\n"
+    "  4             build a row of seven rooms (once)\n"
+    "  1             light normals of the character on/off\n"
+    "  F1            help on/off\n"
+    "  F2            frame rate on/off\n"
+    "  F3            wireframe on/off\n"
+    "  F4            trilinear / bilinear texture filtering\n"
+    "  F5            mipmapping on/off\n"
+    "  F6 to F9      vertex arrays, display lists, frustum culling, transparency (announced only)\n"
+    "  F10           the character's position and heading on/off\n"
+    "  Escape        quit\n";
+
+}  // namespace
+
+const ProgramDescription& halvaneProgram()
+{
+    static const ProgramDescription program = {
+        "halvane",
+        "[OPTION]... [FOLDER]",
+        "A first-person walk-through of a hall, with rooms to build and an animated character.",
+        DETAILS,
+        {
+            {DISPLAY, "DISPLAY", nullptr, glutOption<DISPLAY>},
+            {GEOMETRY, "GEOMETRY", nullptr, glutOption<GEOMETRY>},
+            {DIRECT, nullptr, nullptr, glutOption<DIRECT>},
+            {INDIRECT, nullptr, nullptr, glutOption<INDIRECT>},
+            {ICONIC, nullptr, nullptr, glutOption<ICONIC>},
+            {GLDEBUG, nullptr, nullptr, glutOption<GLDEBUG>},
+            {SYNC, nullptr, nullptr, glutOption<SYNC>},
+        },
+    };
+    return program;
+}
+
+void readCommandLineOrEnd(int argc, const char* const* argv)
+{
+    const CommandLineResult result = parseCommandLine(halvaneProgram(), argc, argv);
+    if (result.outcome == CommandLineOutcome::Run) {
+        commandLine = result.options;
+        return;
+    }
+    std::FILE* stream = result.outcome == CommandLineOutcome::Mistake ? stderr : stdout;
+    std::fputs(result.text.c_str(), stream);
+    std::fflush(stream);
+    std::exit(result.status());
+}

@@ -1,0 +1,13 @@
+// Opening a file by the UTF-8 path the program keeps. Windows' narrow file functions read a
+// path in the ANSI code page and turn every letter outside it into '?', so that a folder named
+// "Пётр" could never be opened; there the path goes through the wide functions instead.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// As std::fopen, with mode "r", "rb", "wb" and the like; null when the file cannot be opened.
+std::FILE* openFile(const std::string& path, const char* mode);
+
+// Whether anything (a file or a folder) stands at the path.
+bool pathExists(const std::string& path);

@@ -1,0 +1,75 @@
+// Both programs' command lines, read without a window: what each argument list asks for, and
+// the one line and status a mistake gets.
+#include "app/options.h"
+#include "check/CheckCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+CommandLineResult parse(const ProgramDescription& program, std::vector<const char*> arguments)
+{
+    arguments.insert(arguments.begin(), program.name);
+    return parseCommandLine(program, static_cast<int>(arguments.size()), arguments.data());
+}
+
+struct MistakeRow {
+    std::vector<const char*> arguments;
+    const char* line;
+};
+
+TEST(CommandLine, MistakesAreOneLineNamingTheArgumentWithStatusTwo)
+{
+    const MistakeRow rows[] = {
+        {{"--fly"}, "halvane: unknown option '--fly'; see 'halvane --help'\n"},
+        {{"--fly=high"}, "halvane: unknown option '--fly'; see 'halvane --help'\n"},
+        {{"-x"}, "halvane: unknown option '-x'; see 'halvane --help'\n"},
+        {{"one", "two"}, "halvane: one folder only, not also 'two'; see 'halvane --help'\n"},
+        {{"--help=me"}, "halvane: '--help' takes no value; see 'halvane --help'\n"},
+        {{"-display"}, "halvane: '-display' needs a value (DISPLAY); see 'halvane --help'\n"},
+        {{""}, "halvane: an empty folder name; see 'halvane --help'\n"},
+    };
+    for (const MistakeRow& row : rows) {
+        const CommandLineResult result = parse(halvaneProgram(), row.arguments);
+        EXPECT_EQ(result.outcome, CommandLineOutcome::Mistake) << row.line;
+        EXPECT_EQ(result.text, row.line);
+        EXPECT_EQ(result.status(), 2);
+    }
+    const CommandLineResult check = parse(checkProgram(), {"--solid"});
+    EXPECT_EQ(check.text, "halvane-check: unknown option '--solid'; see 'halvane-check --help'\n");
+}
+
+TEST(CommandLine, FolderAndGlutOptionsInAnyOrder)
+{
+    for (const std::vector<const char*>& arguments :
+         {std::vector<const char*>{"-display", ":3", "levels/mine", "-sync"},
+          std::vector<const char*>{"levels/mine", "-display", ":3", "-sync"}}) {
+        const CommandLineResult result = parse(halvaneProgram(), arguments);
+        ASSERT_EQ(result.outcome, CommandLineOutcome::Run) << result.text;
+        EXPECT_EQ(result.options.folder, "levels/mine");
+        EXPECT_EQ(result.options.windowSystem, (std::vector<std::string>{"-display", ":3", "-sync"}));
+    }
+    // After "--" a name that looks like an option is a folder.
+    EXPECT_EQ(parse(halvaneProgram(), {"--", "--odd"}).options.folder, "--odd");
+    EXPECT_TRUE(parse(halvaneProgram(), {}).options.folder.empty());
+}
+
+TEST(CommandLine, HelpAndVersionEndTheReadingWithStatusZero)
+{
+    for (const ProgramDescription* program : {&halvaneProgram(), &checkProgram()}) {
+        const CommandLineResult version = parse(*program, {"--version", "--fly"});
+        EXPECT_EQ(version.outcome, CommandLineOutcome::Version);
+        EXPECT_EQ(version.text, std::string(program->name) + " 1.0.0\n");
+        const CommandLineResult help = parse(*program, {"folder", "--help"});
+        EXPECT_EQ(help.outcome, CommandLineOutcome::Help);
+        EXPECT_EQ(help.status(), 0);
+        EXPECT_EQ(help.text.rfind(std::string("usage: ") + program->name + " [OPTION]... [FOLDER]\n", 0), 0u);
+        EXPECT_NE(help.text.find("\n  --version             show the version and end\n"), std::string::npos);
+    }
+    // GLUT's options are passed on, not offered as the program's own.
+    EXPECT_EQ(parse(halvaneProgram(), {"--help"}).text.find("\n  -display"), std::string::npos);
+}
+
+}  // namespace
