@@ -5,7 +5,8 @@
 // any window opens), the data folder, GLUT, the full-screen window covering the screen, the
 // hidden pointer pinned to the mouse-look centre, the scene set-up and the callbacks.
 void startProgram(int* argc, char** argv);
-// GLUT and the double-buffered window titled "halvane", full screen from the screen's corner.
+// GLUT and the double-buffered window titled "halvane", full screen from the screen's corner
+// (or, with --window, a window of three quarters of the screen in its middle).
 void openWindow(int* argc, char** argv);
 
 void setupScene();
@@ -26,5 +27,6 @@ void display();
 
 void keyDown(unsigned char key, int x, int y);
 void keyUp(unsigned char key, int x, int y);
+void specialKeyDown(int key, int x, int y);
 void specialKeyUp(int key, int x, int y);
 void passiveMotion(int x, int y);

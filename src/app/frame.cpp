@@ -1,12 +1,17 @@
 // The frame: idle moves the camera by the keys held, display draws and times the frame.
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/screenshot.h"
+#include "app/switches.h"
+#include "app/window.h"
+#include "collision/Slide.h"
 
 #include <GL/freeglut.h>
 
-void idleStep()
+namespace {
+
+void walkThroughWalls(float step)
 {
-    float step = frameTimer.speedFactor * 0.15f;
     if (forwardHeld)
         camera.moveForward(step);
     if (backwardHeld)
@@ -15,6 +20,30 @@ void idleStep()
         camera.strafe(step);
     if (leftHeld)
         camera.strafe(-step);
+}
+
+// The camera's own steps say where the visitor means to go; the walls say how far it gets.
+// Position and view point move alike, so the view keeps its direction.
+void walkAlongWalls(float step)
+{
+    const Vec3 from = camera.position;
+    walkThroughWalls(step);
+    const Vec3 reached = slideVisitor(solidWallSet, from, camera.position, VISITOR_RADIUS);
+    const Vec3 back = reached - camera.position;
+    camera.position = reached;
+    camera.viewPoint.x = camera.viewPoint.x + back.x;
+    camera.viewPoint.z = camera.viewPoint.z + back.z;
+}
+
+}  // namespace
+
+void idleStep()
+{
+    float step = frameTimer.speedFactor * 0.15f;
+    if (solidWalls)
+        walkAlongWalls(step);
+    else
+        walkThroughWalls(step);
     camera.updateSide();
     // The character walks the same step; its turn is one degree per idle call, unscaled.
     if (modelWalkHeld)
@@ -28,6 +57,7 @@ void idle()
     if (textureManager.reloading)
         return;
     idleStep();
+    finishWindowChange();
     glutPostRedisplay();
 }
 
@@ -52,6 +82,10 @@ void drawFrame()
 void display()
 {
     drawFrame();
+    if (screenshotWanted) {
+        screenshotWanted = false;
+        saveScreenshot();
+    }
     glutSwapBuffers();
     frameTimer.update();
 }

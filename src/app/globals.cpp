@@ -33,6 +33,9 @@ bool modelTurnHeld = false;
 
 bool roomsBuilt = false;
 
+Camera startView;
+WallSet solidWallSet;
+
 bool showHelp = false;
 bool wireframe = false;
 bool trilinear = true;
@@ -42,3 +45,4 @@ bool displayLists = false;
 bool frustumCulling = false;
 bool transparency = false;
 bool showLightNormals = false;
+bool solidWalls = false;

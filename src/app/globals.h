@@ -2,6 +2,7 @@
 // They are defined, in their construction order, in globals.cpp.
 #pragma once
 
+#include "collision/WallSet.h"
 #include "level/ArchitecturePart.h"
 #include "level/Level.h"
 #include "level/Tetrahedron.h"
@@ -47,3 +48,8 @@ extern bool modelWalkHeld;
 extern bool modelTurnHeld;
 
 extern bool roomsBuilt;
+
+// The camera as the scene set-up placed it, for the way back (Home).
+extern Camera startView;
+// The walls that stop the visitor while solid walls are on (the switch is with the others).
+extern WallSet solidWallSet;

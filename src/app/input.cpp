@@ -2,12 +2,20 @@
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/switches.h"
+#include "app/visitor.h"
+#include "app/window.h"
+#include "app/screenshot.h"
+
+#include <GL/freeglut.h>
 
 #include <cstdlib>
 
 namespace {
 
 constexpr unsigned char ESCAPE = 27;
+constexpr unsigned char ENTER = 13;
+
+bool altWithEnter = false;
 
 // The flag a movement key holds, or null for any other key. Only lower-case letters act.
 bool* movementFlag(unsigned char key)
@@ -33,6 +41,20 @@ void buildRooms()
         float corner = -12.0f * static_cast<float>(k);
         level.makeRoom(8.0f, 8.0f, 8.0f, 4, false, false, false, false, Vec3(corner, 0.0f, corner), wallTexture);
     }
+    if (solidWalls)
+        refreshWallSet();
+}
+
+// The arrow keys walk as w, s, a and d do.
+bool* arrowFlag(int key)
+{
+    switch (key) {
+    case GLUT_KEY_UP: return &forwardHeld;
+    case GLUT_KEY_DOWN: return &backwardHeld;
+    case GLUT_KEY_LEFT: return &leftHeld;
+    case GLUT_KEY_RIGHT: return &rightHeld;
+    default: return nullptr;
+    }
 }
 
 void stepFrame(bool forward)
@@ -56,6 +78,9 @@ void keyDown(unsigned char key, int, int)
 {
     if (bool* flag = movementFlag(key))
         *flag = true;
+    // GLUT tells the modifiers of a press only: remember whether Alt went with Enter.
+    if (key == ENTER)
+        altWithEnter = (glutGetModifiers() & GLUT_ACTIVE_ALT) != 0;
 }
 
 void keyUp(unsigned char key, int, int)
@@ -67,6 +92,12 @@ void keyUp(unsigned char key, int, int)
     switch (key) {
     case ESCAPE: std::exit(0);
     case '1': toggleLightNormals(); break;
+    case 'c': toggleSolidWalls(); break;
+    case ENTER:
+        if (altWithEnter)
+            toggleFullScreen();
+        altWithEnter = false;
+        break;
     case '4': buildRooms(); break;
     // The frame keys step the model in slot 0, whichever model is the character.
     case '5': stepFrame(false); break;
@@ -75,15 +106,30 @@ void keyUp(unsigned char key, int, int)
     }
 }
 
-// GLUT numbers F1 to F10 from 1; every other special key is ignored.
+void specialKeyDown(int key, int, int)
+{
+    if (bool* flag = arrowFlag(key))
+        *flag = true;
+}
+
+// GLUT numbers F1 to F10 from 1.
 void specialKeyUp(int key, int, int)
 {
     constexpr int count = static_cast<int>(sizeof FUNCTION_KEY_ACTIONS / sizeof FUNCTION_KEY_ACTIONS[0]);
     if (key >= 1 && key <= count)
         FUNCTION_KEY_ACTIONS[key - 1]();
+    else if (bool* flag = arrowFlag(key))
+        *flag = false;
+    else if (key == GLUT_KEY_F11)
+        toggleFullScreen();
+    else if (key == GLUT_KEY_F12)
+        screenshotWanted = true;
+    else if (key == GLUT_KEY_HOME)
+        returnHome();
 }
 
 void passiveMotion(int x, int y)
 {
-    camera.mouseLook(x, y);
+    if (pointerInWindow)
+        camera.mouseLook(x, y);
 }

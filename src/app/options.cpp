@@ -1,5 +1,6 @@
 #include "app/options.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +21,36 @@ template <const char* NAME>
 std::string glutOption(CommandLineOptions& options, const std::string& value)
 {
     return passToGlut(options, NAME, value);
+}
+
+std::string storeSolid(CommandLineOptions& options, const std::string&)
+{
+    options.solid = true;
+    return "";
+}
+
+std::string storeWindow(CommandLineOptions& options, const std::string&)
+{
+    options.window = true;
+    return "";
+}
+
+std::string storeInvertMouse(CommandLineOptions& options, const std::string&)
+{
+    options.invertMouse = true;
+    return "";
+}
+
+// A plain decimal number above 0 ("0.5", "2"): no sign, no words (inf, nan), nothing after it.
+std::string storeMouseSpeed(CommandLineOptions& options, const std::string& value)
+{
+    const char* start = value.c_str();
+    char* end = nullptr;
+    const float factor = value.empty() || value[0] == '-' || value[0] == '+' ? 0.0f : std::strtof(start, &end);
+    if (end == start || end == nullptr || *end != '\0' || !std::isfinite(factor) || !(factor > 0.0f))
+        return "is not a number above 0";
+    options.mouseSpeed = factor;
+    return "";
 }
 
 constexpr char DISPLAY[] = "-display";
@@ -48,6 +79,9 @@ const char* const DETAILS =
     "  r             the character turns while held\n"
     "  5 6           the character's animation one frame back, forward\n"
     "  4             build a row of seven rooms (once)\n"
+    "  c             solid walls on/off: walls stop you, doorways let you through\n"
+    "  arrow keys    walk as w s a d do\n"
+    "  Home          back to where and how the walk began\n"
     "  1             light normals of the character on/off\n"
     "  F1            help on/off\n"
     "  F2            frame rate on/off\n"
@@ -56,6 +90,8 @@ const char* const DETAILS =
     "  F5            mipmapping on/off\n"
     "  F6 to F9      vertex arrays, display lists, frustum culling, transparency (announced only)\n"
     "  F10           the character's position and heading on/off\n"
+    "  F11           full screen or a window (Alt+Enter too)\n"
+    "  F12           save a screenshot (halvane-0001.png, ...) in your pictures folder\n"
     "  Escape        quit\n";
 
 }  // namespace
@@ -68,6 +104,10 @@ const ProgramDescription& halvaneProgram()
         "A first-person walk-through of a hall, with rooms to build and an animated character.",
         DETAILS,
         {
+            {"--solid", nullptr, "start with solid walls (the key c switches them)", storeSolid},
+            {"--window", nullptr, "start in a window rather than full screen", storeWindow},
+            {"--mouse-speed", "FACTOR", "turn FACTOR times as fast with the mouse (1: as usual)", storeMouseSpeed},
+            {"--invert-mouse", nullptr, "moving the mouse up looks down", storeInvertMouse},
             {DISPLAY, "DISPLAY", nullptr, glutOption<DISPLAY>},
             {GEOMETRY, "GEOMETRY", nullptr, glutOption<GEOMETRY>},
             {DIRECT, nullptr, nullptr, glutOption<DIRECT>},

@@ -1,6 +1,10 @@
 // One-time scene set-up: fixed OpenGL state, data, projection, camera and frame timer.
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/options.h"
+#include "app/switches.h"
+#include "app/visitor.h"
+#include "app/window.h"
 #include "platform/Platform.h"
 
 void setFixedState()
@@ -62,6 +66,7 @@ void placeCamera()
     camera.viewPoint.set(0.0f, 4.0f, 0.0f);
     camera.up.set(0.0f, 1.0f, 0.0f);
     camera.updateSide();
+    startView = camera;
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(camera.position.x, camera.position.y, camera.position.z, camera.viewPoint.x, camera.viewPoint.y,
@@ -78,8 +83,11 @@ void setupScene()
     loadCharacter();
     buildKeyPart();
     CharacterObject player(idCounter, "player", 0.0f, true);
+    solidWalls = commandLine.solid;
     setProjection(windowWidth, windowHeight);
     placeCamera();
+    if (solidWalls)
+        refreshWallSet();
     frameTimer = FrameTimer(60.0f, systemClock());
 }
 
@@ -89,7 +97,10 @@ void setProjection(int width, int height)
 {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(60.0, static_cast<double>(width) / static_cast<double>(height), 1.0, 100.0);
+    // With solid walls the eye stays VISITOR_RADIUS (0.7) from a wall; the near plane's corners
+    // must stay nearer than that on any screen up to 21:9, or the wall would open before it.
+    const double nearPlane = solidWalls ? 0.35 : 1.0;
+    gluPerspective(60.0, static_cast<double>(width) / static_cast<double>(height), nearPlane, 100.0);
 }
 
 void reshape(int width, int height)
@@ -101,4 +112,5 @@ void reshape(int width, int height)
     if (width > 0 && height > 0)
         setProjection(width, height);
     glMatrixMode(GL_MODELVIEW);
+    followWindow();
 }

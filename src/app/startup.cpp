@@ -2,6 +2,7 @@
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/options.h"
+#include "app/window.h"
 #include "data/DataFolder.h"
 #include "data/LoadFailure.h"
 #include "platform/ExecutablePath.h"
@@ -20,8 +21,11 @@ void registerCallbacks()
     glutIgnoreKeyRepeat(1);
     glutKeyboardFunc(keyDown);
     glutKeyboardUpFunc(keyUp);
+    glutSpecialFunc(specialKeyDown);
     glutSpecialUpFunc(specialKeyUp);
     glutPassiveMotionFunc(passiveMotion);
+    glutEntryFunc(pointerEntry);
+    glutPositionFunc(windowMoved);
     glutIdleFunc(idle);
 }
 
@@ -42,9 +46,19 @@ void openWindow(int* argc, char** argv)
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowPosition(100, 100);
     glutInitWindowSize(windowWidth, windowHeight);
+    // --window: the window of three quarters of the screen from the start, never full screen.
+    if (commandLine.window) {
+        const int width = glutGet(GLUT_SCREEN_WIDTH) * 3 / 4;
+        const int height = glutGet(GLUT_SCREEN_HEIGHT) * 3 / 4;
+        glutInitWindowPosition((glutGet(GLUT_SCREEN_WIDTH) - width) / 2, (glutGet(GLUT_SCREEN_HEIGHT) - height) / 2);
+        glutInitWindowSize(width, height);
+        fullScreen = false;
+    }
     windowId = glutCreateWindow("halvane");
-    glutFullScreen();
-    coverScreen();
+    if (fullScreen) {
+        glutFullScreen();
+        coverScreen();
+    }
 }
 
 void startProgram(int* argc, char** argv)
@@ -62,9 +76,12 @@ void startProgram(int* argc, char** argv)
     glutArgv.push_back(nullptr);
     static int glutArgc = static_cast<int>(glutArguments.size());
     openWindow(&glutArgc, glutArgv.data());
+    camera.lookScale = commandLine.mouseSpeed;
+    camera.invertLook = commandLine.invertMouse;
     // The mouse look measures every movement from this point and puts the pointer back there.
+    followWindow();
     systemPointer().hide();
-    systemPointer().warp(MOUSE_CENTRE_X, MOUSE_CENTRE_Y);
+    systemPointer().warp(camera.centreX, camera.centreY);
     setupScene();
     registerCallbacks();
 }

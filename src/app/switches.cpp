@@ -1,6 +1,8 @@
 #include "app/switches.h"
 
+#include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/visitor.h"
 
 #include <cstdio>
 
@@ -92,4 +94,15 @@ void toggleLightNormals()
     for (int i = 0; i < modelManager.modelCount; ++i)
         modelManager.models[i].showLightNormals = showLightNormals;
     overlay.announce("Show Light Normals", showLightNormals);
+}
+
+void toggleSolidWalls()
+{
+    solidWalls = !solidWalls;
+    if (solidWalls)
+        refreshWallSet();
+    // The near plane follows: a visitor held at a wall's reach must not see through it.
+    setProjection(windowWidth, windowHeight);
+    glMatrixMode(GL_MODELVIEW);
+    overlay.announce("Solid Walls", solidWalls);
 }

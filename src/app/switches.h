@@ -1,4 +1,4 @@
-// The feature switches behind F1 to F10 and '1': each flips its state, applies it where
+// The feature switches behind F1 to F10, '1' and 'c': each flips its state, applies it where
 // it takes effect and announces it in the overlay.
 #pragma once
 
@@ -11,6 +11,7 @@ extern bool displayLists;
 extern bool frustumCulling;
 extern bool transparency;
 extern bool showLightNormals;
+extern bool solidWalls;
 
 void toggleHelp();
 void toggleFrameRate();
@@ -23,3 +24,5 @@ void toggleFrustumCulling();
 void toggleTransparency();
 void toggleModelInfo();
 void toggleLightNormals();
+// 'c': walls stop the visitor, or let it through as the hall always did.
+void toggleSolidWalls();

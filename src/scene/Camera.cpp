@@ -44,14 +44,16 @@ void Camera::rotateView(float angle, float x, float y, float z)
 
 void Camera::mouseLook(int, int)
 {
-    int x = MOUSE_CENTRE_X;
-    int y = MOUSE_CENTRE_Y;
+    int x = centreX;
+    int y = centreY;
     pointer->position(x, y);
-    if (x == MOUSE_CENTRE_X && y == MOUSE_CENTRE_Y)
+    if (x == centreX && y == centreY)
         return;
-    pointer->warp(MOUSE_CENTRE_X, MOUSE_CENTRE_Y);
-    float yaw = static_cast<float>(MOUSE_CENTRE_X - x) / 400.0f;
-    float pitch = static_cast<float>(MOUSE_CENTRE_Y - y) / 400.0f;
+    pointer->warp(centreX, centreY);
+    float yaw = static_cast<float>(centreX - x) / 400.0f * lookScale;
+    float pitch = static_cast<float>(centreY - y) / 400.0f * lookScale;
+    if (invertLook)
+        pitch = -pitch;
     rotateView(pitch, side.x, side.y, side.z);
     rotateView(yaw, 0.0f, 1.0f, 0.0f);
 }
@@ -64,4 +66,9 @@ void Camera::updateSide()
     float length = right.length();
     if (length > 0.0f && std::isfinite(length))
         side = right / length;
+}
+
+void Camera::holdPointer()
+{
+    pointer->warp(centreX, centreY);
 }

@@ -16,6 +16,12 @@ struct Camera {
     Vec3 up;
     Vec3 side;
     Pointer* pointer;
+    // Where the pointer is held, in screen pixels: the screen point above on the full screen,
+    // the middle of the window in a window.
+    int centreX = MOUSE_CENTRE_X;
+    int centreY = MOUSE_CENTRE_Y;
+    float lookScale = 1.0f;    // radians a pixel of pointer travel turns, in 1/400ths
+    bool invertLook = false;   // the pointer's up looks down
 
     Camera();
 
@@ -24,5 +30,7 @@ struct Camera {
     void rotateView(float angle, float x, float y, float z);
     // The window coordinates GLUT passes are not used: the pointer is read in screen pixels.
     void mouseLook(int x, int y);
+    // Puts the pointer at the centre without turning, as when it comes back into the window.
+    void holdPointer();
     void updateSide();
 };

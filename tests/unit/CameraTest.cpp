@@ -57,6 +57,31 @@ TEST_F(CameraTest, MoveForwardWalksAlongTheView)
     expectVec(camera.position, 7.5f, 4, 0);
 }
 
+// Every heading, either way: the step goes along the view (forward) or to the viewer's right
+// (strafe), and the view point moves exactly as the position does.
+TEST_F(CameraTest, StepsFollowAnyHeadingAndMoveBothPointsAlike)
+{
+    const float h = std::sqrt(0.5f);
+    const Vec3 headings[] = {{-h, 0, -h}, {h, 0, -h}, {1, 0, 0}, {0, 0, -1}, {0, 0, 1}};
+    for (const Vec3& heading : headings)
+        for (float sign : {-1.0f, 1.0f}) {
+            const Vec3 right(-heading.z, 0, heading.x);
+            for (bool strafing : {false, true}) {
+                SetUp();
+                camera.viewPoint = camera.position + heading * 7.5f;
+                camera.updateSide();
+                const Vec3 position = camera.position, view = camera.viewPoint;
+                if (strafing)
+                    camera.strafe(0.5f * sign);
+                else
+                    camera.moveForward(0.5f * sign);
+                const Vec3 expected = (strafing ? right : heading) * (0.5f * sign);
+                expectVec(camera.position - position, expected.x, 0, expected.z);
+                expectVec(camera.viewPoint - view, expected.x, 0, expected.z);
+            }
+        }
+}
+
 TEST_F(CameraTest, LookingUpWalksSlowerAndStaysOnTheFloorPlane)
 {
     const double quarterPi = std::atan(1.0);  // M_PI is not standard C++
@@ -95,6 +120,35 @@ TEST_F(CameraTest, PointerAboveLooksUp)
     Vec3 view = camera.viewPoint - camera.position;
     EXPECT_NEAR(view.y, 7.5f * std::sin(0.25f), 1e-4f);
     EXPECT_NEAR(viewLength(), 7.5f, 1e-4f);
+}
+
+TEST_F(CameraTest, MouseSpeedScalesAndInvertTurnsUpAround)
+{
+    camera.lookScale = 0.5f;
+    camera.invertLook = true;
+    pointer.x = 720;
+    pointer.y = 140;
+    camera.mouseLook(0, 0);
+    Vec3 view = camera.viewPoint - camera.position;
+    // 400 pixels right at half speed: half a radian right; 100 up, inverted: an eighth down.
+    EXPECT_NEAR(view.y, -7.5f * std::sin(0.125f), 1e-4f);
+    EXPECT_NEAR(std::atan2(-view.z, -view.x), 0.5f, 1e-4f);
+}
+
+TEST_F(CameraTest, InAWindowThePointerIsHeldAtTheWindowsMiddle)
+{
+    camera.centreX = 900;
+    camera.centreY = 500;
+    pointer.x = 900;
+    pointer.y = 500;
+    Vec3 view = camera.viewPoint;
+    camera.mouseLook(0, 0);
+    EXPECT_EQ(pointer.warps, 0);
+    expectVec(camera.viewPoint, view.x, view.y, view.z, 0.0f);
+    pointer.x = 1300;
+    camera.mouseLook(0, 0);
+    EXPECT_EQ(pointer.x, 900);
+    EXPECT_NEAR(std::atan2(-(camera.viewPoint - camera.position).z, -(camera.viewPoint - camera.position).x), 1.0f, 1e-4f);
 }
 
 TEST_F(CameraTest, RotationKeepsTheViewLength)

@@ -30,6 +30,13 @@ TEST(CommandLine, MistakesAreOneLineNamingTheArgumentWithStatusTwo)
         {{"--help=me"}, "halvane: '--help' takes no value; see 'halvane --help'\n"},
         {{"-display"}, "halvane: '-display' needs a value (DISPLAY); see 'halvane --help'\n"},
         {{""}, "halvane: an empty folder name; see 'halvane --help'\n"},
+        {{"--mouse-speed", "-x"}, "halvane: '-x' for --mouse-speed is not a number above 0; see 'halvane --help'\n"},
+        {{"--mouse-speed=0"}, "halvane: '0' for --mouse-speed is not a number above 0; see 'halvane --help'\n"},
+        {{"--mouse-speed", "nan"}, "halvane: 'nan' for --mouse-speed is not a number above 0; see 'halvane --help'\n"},
+        {{"--mouse-speed", "inf"}, "halvane: 'inf' for --mouse-speed is not a number above 0; see 'halvane --help'\n"},
+        {{"--mouse-speed", "2x"}, "halvane: '2x' for --mouse-speed is not a number above 0; see 'halvane --help'\n"},
+        {{"--mouse-speed"}, "halvane: '--mouse-speed' needs a value (FACTOR); see 'halvane --help'\n"},
+        {{"--solid=yes"}, "halvane: '--solid' takes no value; see 'halvane --help'\n"},
     };
     for (const MistakeRow& row : rows) {
         const CommandLineResult result = parse(halvaneProgram(), row.arguments);
@@ -51,6 +58,9 @@ TEST(CommandLine, FolderAndGlutOptionsInAnyOrder)
         EXPECT_EQ(result.options.folder, "levels/mine");
         EXPECT_EQ(result.options.windowSystem, (std::vector<std::string>{"-display", ":3", "-sync"}));
     }
+    const CommandLineResult visitor = parse(halvaneProgram(), {"--invert-mouse", "--mouse-speed=0.25", "--window", "--solid"});
+    EXPECT_TRUE(visitor.options.invertMouse && visitor.options.window && visitor.options.solid);
+    EXPECT_EQ(visitor.options.mouseSpeed, 0.25f);
     // After "--" a name that looks like an option is a folder.
     EXPECT_EQ(parse(halvaneProgram(), {"--", "--odd"}).options.folder, "--odd");
     EXPECT_TRUE(parse(halvaneProgram(), {}).options.folder.empty());

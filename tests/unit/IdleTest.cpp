@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/switches.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,35 @@ TEST_F(IdleTest, DistancePerSecondDoesNotDependOnTheFrameRate)
     float atThirty = 7.5f - camera.position.x;
     EXPECT_NEAR(atSixty, 9.0f, 1e-3f);
     EXPECT_NEAR(atThirty, 9.0f, 1e-3f);
+}
+
+// With solid walls on and no wall near, every key at every heading steps exactly as without
+// them, position and view point alike.
+TEST_F(IdleTest, SolidWallsInTheOpenStepAsTheFreeWalkDoes)
+{
+    const float h = std::sqrt(0.5f);
+    const Vec3 headings[] = {{-h, 0, h}, {h, 0, h}, {1, 0, 0}, {0, 0, -1}};
+    bool* const keys[] = {&forwardHeld, &backwardHeld, &leftHeld, &rightHeld};
+    solidWallSet = WallSet(1.0f, 4.5f);
+    for (const Vec3& heading : headings)
+        for (bool* key : keys) {
+            Vec3 moved[2], viewMoved[2];
+            for (int solid = 0; solid < 2; ++solid) {
+                SetUp();
+                camera.viewPoint = camera.position + heading * 7.5f;
+                camera.updateSide();
+                const Vec3 position = camera.position, view = camera.viewPoint;
+                solidWalls = solid == 1;
+                *key = true;
+                runFrames(3, 1.0 / 60.0);
+                moved[solid] = camera.position - position;
+                viewMoved[solid] = camera.viewPoint - view;
+            }
+            solidWalls = false;
+            EXPECT_NEAR((moved[0] - moved[1]).length(), 0.0f, 1e-5f);
+            EXPECT_NEAR((viewMoved[1] - moved[1]).length(), 0.0f, 1e-5f);
+            EXPECT_NEAR(moved[1].length(), 0.45f, 1e-4f);
+        }
 }
 
 TEST_F(IdleTest, NothingMovesBeforeTheFirstFrameIsTimed)

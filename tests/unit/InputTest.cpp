@@ -1,6 +1,10 @@
 // What each key does on press and on release, through the program's own callbacks.
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/switches.h"
+
+#include <GL/freeglut.h>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +29,50 @@ TEST_F(InputTest, MovementKeysHoldTheirFlagsFromPressToRelease)
         keyUp(k.key, 0, 0);
         EXPECT_FALSE(*k.flag) << k.key;
     }
+    const struct {
+        int key;
+        bool* flag;
+    } arrows[] = {{GLUT_KEY_UP, &forwardHeld}, {GLUT_KEY_DOWN, &backwardHeld}, {GLUT_KEY_LEFT, &leftHeld},
+                  {GLUT_KEY_RIGHT, &rightHeld}};
+    for (const auto& k : arrows) {
+        specialKeyDown(k.key, 0, 0);
+        EXPECT_TRUE(*k.flag) << k.key;
+        specialKeyUp(k.key, 0, 0);
+        EXPECT_FALSE(*k.flag) << k.key;
+    }
+}
+
+TEST_F(InputTest, HomeGoesBackWhereAndHowTheWalkBegan)
+{
+    camera.position.set(7.5f, 4.0f, 0.0f);
+    camera.viewPoint.set(0.0f, 4.0f, 0.0f);
+    camera.up.set(0.0f, 1.0f, 0.0f);
+    camera.updateSide();
+    startView = camera;
+    camera.position.set(-30.0f, 4.0f, 12.0f);
+    camera.viewPoint.set(-31.0f, 9.0f, 15.0f);
+    camera.up.set(0.0f, 0.0f, 1.0f);
+    camera.side.set(1.0f, 0.0f, 0.0f);
+    specialKeyUp(GLUT_KEY_HOME, 0, 0);
+    for (const auto& pair : {std::make_pair(camera.position, startView.position), std::make_pair(camera.viewPoint, startView.viewPoint),
+                             std::make_pair(camera.up, startView.up), std::make_pair(camera.side, startView.side)}) {
+        EXPECT_EQ(pair.first.x, pair.second.x);
+        EXPECT_EQ(pair.first.y, pair.second.y);
+        EXPECT_EQ(pair.first.z, pair.second.z);
+    }
+    EXPECT_EQ(camera.side.z, -1.0f);
+}
+
+TEST_F(InputTest, SolidWallsSwitchWithCAndAreAnnounced)
+{
+    keyUp('c', 0, 0);
+    EXPECT_TRUE(solidWalls);
+    EXPECT_STREQ(overlay.message, "Solid Walls is turned ON");
+    keyUp('C', 0, 0);
+    EXPECT_TRUE(solidWalls) << "only the lower-case letter acts";
+    keyUp('c', 0, 0);
+    EXPECT_FALSE(solidWalls);
+    EXPECT_STREQ(overlay.message, "Solid Walls is turned OFF");
 }
 
 TEST_F(InputTest, OnlyLowerCaseLettersAct)
