@@ -16,14 +16,21 @@ struct Placement {
     int x, y, width, height;
 };
 Placement pendingWindow = {false, 0, 0, 0, 0};
+// Full screen asked for: once GLUT has made it so, the window goes to the screen's corner.
+bool coverDue = false;
 
 }  // namespace
 
-// GLUT leaves full screen only after the callback that asked, and while it does, it gives the
-// window back the size it had before (the screen's, where no window manager keeps it): a
-// size asked for in the same callback would be lost.
+// GLUT changes full screen only after the callback that asked. Leaving it, it gives the window
+// back the size it had before (the screen's, where no window manager keeps it), so that a size
+// asked for in the same callback would be lost; entering it where no window manager acts, it
+// moves the window by its own offset, off the corner.
 void finishWindowChange()
 {
+    if (coverDue && glutGet(GLUT_FULL_SCREEN)) {
+        coverDue = false;
+        coverScreen();
+    }
     if (!pendingWindow.due || glutGet(GLUT_FULL_SCREEN))
         return;
     pendingWindow.due = false;
@@ -37,6 +44,7 @@ void showFullScreen()
     pendingWindow.due = false;
     glutFullScreen();
     coverScreen();
+    coverDue = true;
     followWindow();
     if (pointerInWindow)
         camera.holdPointer();
@@ -51,6 +59,7 @@ void showInWindow()
     const int height = screenHeight * 3 / 4;
     const int x = (screenWidth - width) / 2;
     const int y = (screenHeight - height) / 2;
+    coverDue = false;
     glutLeaveFullScreen();
     pendingWindow = {true, x, y, width, height};
     finishWindowChange();

@@ -71,6 +71,10 @@ void coverScreen()
     Window window = glXGetCurrentDrawable();
     if (!d || window == 0)
         return;
+    // GLUT's own requests (its full-screen fallback moves the window off the corner) go out
+    // first, so that ours, on another connection, comes after them.
+    if (Display* glut = glXGetCurrentDisplay())
+        XSync(glut, False);
     Screen* screen = DefaultScreenOfDisplay(d);
     XMoveResizeWindow(d, window, 0, 0, static_cast<unsigned>(WidthOfScreen(screen)),
                       static_cast<unsigned>(HeightOfScreen(screen)));

@@ -235,6 +235,8 @@ void Session::launch(const std::string& file, const std::vector<std::string>& ar
         dup2(out, STDOUT_FILENO);
         dup2(out, STDERR_FILENO);
         setenv("DISPLAY", server_.display().c_str(), 1);
+        for (const auto& variable : environment_)
+            setenv(variable.first.c_str(), variable.second.c_str(), 1);
         execvp(file.c_str(), argv.data());
         _exit(127);
     }

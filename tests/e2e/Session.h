@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct Screenshot {
@@ -56,6 +57,8 @@ public:
     void writeBinFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
     void removeBinFile(const std::string& name) const;
 
+    // Sets a variable in the environment of the programs started from now on (HOME, ...).
+    void setEnvironment(const std::string& name, const std::string& value) { environment_.push_back({name, value}); }
     // Starts the program (or another, once the last has ended) with the scratch folder's build/
     // as its working folder.
     void start(const std::string& program = HALVANE_BINARY, const std::vector<std::string>& arguments = {});
@@ -93,6 +96,7 @@ private:
     int screenHeight_;
     Xvfb server_;
     std::string scratch_;
+    std::vector<std::pair<std::string, std::string>> environment_;
     int pid_ = -1;
     bool reaped_ = false;
     int exitStatus_ = 0;
