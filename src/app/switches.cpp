@@ -101,8 +101,11 @@ void toggleSolidWalls()
     solidWalls = !solidWalls;
     if (solidWalls)
         refreshWallSet();
-    // The near plane follows: a visitor held at a wall's reach must not see through it.
-    setProjection(windowWidth, windowHeight);
-    glMatrixMode(GL_MODELVIEW);
+    // The near plane follows: a visitor held at a wall's reach must not see through it. A
+    // minimised window has no proportions; its next reshape sets the projection.
+    if (windowWidth > 0 && windowHeight > 0) {
+        setProjection(windowWidth, windowHeight);
+        glMatrixMode(GL_MODELVIEW);
+    }
     overlay.announce("Solid Walls", solidWalls);
 }

@@ -34,7 +34,7 @@ std::string writePng(const std::string& path, int width, int height, const std::
     // A full disk shows only when the last buffered bytes are written out.
     const bool closed = std::fclose(output.file) == 0;
     if (!encoded || !output.complete || !closed) {
-        std::remove(path.c_str());
+        removeFile(path);
         return "cannot write the whole file";
     }
     return "";

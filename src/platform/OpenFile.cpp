@@ -34,6 +34,12 @@ std::FILE* openFile(const std::string& path, const char* mode)
     return _wfopen(widePath.c_str(), wideMode.c_str());
 }
 
+bool removeFile(const std::string& path)
+{
+    const std::wstring widePath = wide(path);
+    return !widePath.empty() && _wremove(widePath.c_str()) == 0;
+}
+
 bool pathExists(const std::string& path)
 {
     const std::wstring widePath = wide(path);
@@ -46,6 +52,11 @@ bool pathExists(const std::string& path)
 std::FILE* openFile(const std::string& path, const char* mode)
 {
     return std::fopen(path.c_str(), mode);
+}
+
+bool removeFile(const std::string& path)
+{
+    return std::remove(path.c_str()) == 0;
 }
 
 bool pathExists(const std::string& path)

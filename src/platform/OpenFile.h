@@ -9,5 +9,8 @@
 // As std::fopen, with mode "r", "rb", "wb" and the like; null when the file cannot be opened.
 std::FILE* openFile(const std::string& path, const char* mode);
 
+// Removes a file; false when it could not.
+bool removeFile(const std::string& path);
+
 // Whether anything (a file or a folder) stands at the path.
 bool pathExists(const std::string& path);
