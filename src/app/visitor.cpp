@@ -12,8 +12,12 @@ int wallSetRooms = -1;
 
 void refreshWallSet()
 {
-    if (wallSetRooms == level.roomCount)
-        return;
+    if (wallSetRooms != level.roomCount)
+        rebuildWallSet();
+}
+
+void rebuildWallSet()
+{
     const float eye = startView.position.y;
     solidWallSet = WallSet(eye - KNEE_BELOW_EYE, eye + HEAD_ABOVE_EYE);
     solidWallSet.addArchitecture(walls);

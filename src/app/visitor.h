@@ -5,5 +5,7 @@
 // Builds the walls that stop the visitor from the architecture and every room made so far,
 // unless they are already up to date. Runs on a key, never during a frame.
 void refreshWallSet();
+// The same, whether or not they are up to date (after the architecture itself was replaced).
+void rebuildWallSet();
 // Home: the camera back where and how the scene set-up placed it.
 void returnHome();

@@ -111,6 +111,8 @@ protected:
         testing::internal::CaptureStdout();
         walls.load(HALVANE_SOURCE_DIR "/bin/walls.txt");
         ceiling.load(HALVANE_SOURCE_DIR "/bin/ceiling.txt");
+        level = Level();
+        roomsBuilt = false;
         keyUp('4', 0, 0);
         testing::internal::GetCapturedStdout();
         camera.pointer = &pointer;
@@ -121,7 +123,7 @@ protected:
         startView = camera;
         frameTimer = FrameTimer(60.0f, clock);
         solidWalls = true;
-        refreshWallSet();
+        rebuildWallSet();
     }
     void TearDown() override { solidWalls = forwardHeld = false; }
 
