@@ -9,6 +9,13 @@
 
 namespace {
 
+// The folder separator a person of the system reads in the console line.
+#ifdef _WIN32
+constexpr char SEPARATOR = '\\';
+#else
+constexpr char SEPARATOR = '/';
+#endif
+
 struct Output {
     std::FILE* file;
     bool complete;
@@ -44,7 +51,7 @@ std::string freeScreenshotPath(const std::string& folder)
 {
     for (int number = 1; number <= 9999; ++number) {
         char name[32];
-        std::snprintf(name, sizeof name, "/halvane-%04d.png", number);
+        std::snprintf(name, sizeof name, "%chalvane-%04d.png", SEPARATOR, number);
         const std::string path = folder + name;
         if (!pathExists(path))
             return path;
