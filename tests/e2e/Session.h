@@ -60,10 +60,11 @@ public:
     // Sets a variable in the environment of the programs started from now on (HOME, ...).
     void setEnvironment(const std::string& name, const std::string& value) { environment_.push_back({name, value}); }
     // Starts the program (or another, once the last has ended) with the scratch folder's build/
-    // as its working folder.
+    // as its working folder, or the folder workIn named.
     void start(const std::string& program = HALVANE_BINARY, const std::vector<std::string>& arguments = {});
     // Starts a command there instead, such as Wine with the Windows build of the program.
     void startCommand(const std::vector<std::string>& command);
+    void workIn(const std::string& folder) { workingFolder_ = folder; }
     bool running();
     ExitResult waitForExit(std::chrono::milliseconds timeout);
     std::string console() const;
@@ -97,6 +98,7 @@ private:
     Xvfb server_;
     std::string scratch_;
     std::vector<std::pair<std::string, std::string>> environment_;
+    std::string workingFolder_;
     int pid_ = -1;
     bool reaped_ = false;
     int exitStatus_ = 0;
