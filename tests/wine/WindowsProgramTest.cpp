@@ -88,7 +88,8 @@ TEST_F(WindowsProgram, ZipUnpackedUnderANonAsciiNameDrawsTheLinuxBuildsFirstPict
     ASSERT_EQ(std::system(("mkdir -p '" + folder + "' && cd '" + folder + "' && cmake -E tar xf '" HALVANE_WINDOWS_ZIP "'").c_str()), 0);
     const std::string unpacked = folder + "/" HALVANE_WINDOWS_ZIP_FOLDER;
     const std::set<std::string> windowsOwn = {"ADVAPI32.dll", "GDI32.dll", "GLU32.dll", "KERNEL32.dll", "msvcrt.dll",
-                                              "OPENGL32.dll", "SHELL32.dll", "USER32.dll", "WINMM.dll"};
+                                              "OPENGL32.dll", "SHELL32.dll", "USER32.dll", "WINMM.dll",
+                                              "ole32.dll"};
     for (const char* program : {"/bin/halvane.exe", "/bin/halvane-check.exe"}) {
         const std::set<std::string> dlls = importedDlls(unpacked + program);
         EXPECT_FALSE(dlls.empty()) << program;
