@@ -1,5 +1,7 @@
 #include "app/options.h"
 
+#include "cli/CharacterOptions.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,7 +38,9 @@ const char* const DETAILS =
     "they come from the first of these that holds them: ../bin/ from the working folder, the\n"
     "bin/ folder beside the program's own folder, and the installed data folder beside it\n"
     "(" HALVANE_INSTALLED_DATA "/ from the program's folder).\n"
-    "\n"
+    "\n";
+
+const char* const KEYS =
     "GLUT's own options (-display DISPLAY, -geometry WxH+X+Y, -direct, -indirect, -iconic,\n"
     "-gldebug, -sync) are passed on to GLUT.\n"
     "\n"
@@ -58,6 +62,21 @@ const char* const DETAILS =
     "  F10           the character's position and heading on/off\n"
     "  Escape        quit\n";
 
+std::vector<OptionRow> halvaneRows()
+{
+    std::vector<OptionRow> rows = characterOptionRows();
+    rows.insert(rows.end(), {
+            {DISPLAY, "DISPLAY", nullptr, glutOption<DISPLAY>},
+            {GEOMETRY, "GEOMETRY", nullptr, glutOption<GEOMETRY>},
+            {DIRECT, nullptr, nullptr, glutOption<DIRECT>},
+            {INDIRECT, nullptr, nullptr, glutOption<INDIRECT>},
+            {ICONIC, nullptr, nullptr, glutOption<ICONIC>},
+            {GLDEBUG, nullptr, nullptr, glutOption<GLDEBUG>},
+            {SYNC, nullptr, nullptr, glutOption<SYNC>},
+    });
+    return rows;
+}
+
 }  // namespace
 
 const ProgramDescription& halvaneProgram()
@@ -66,16 +85,8 @@ const ProgramDescription& halvaneProgram()
         "halvane",
         "[OPTION]... [FOLDER]",
         "A first-person walk-through of a hall, with rooms to build and an animated character.",
-        DETAILS,
-        {
-            {DISPLAY, "DISPLAY", nullptr, glutOption<DISPLAY>},
-            {GEOMETRY, "GEOMETRY", nullptr, glutOption<GEOMETRY>},
-            {DIRECT, nullptr, nullptr, glutOption<DIRECT>},
-            {INDIRECT, nullptr, nullptr, glutOption<INDIRECT>},
-            {ICONIC, nullptr, nullptr, glutOption<ICONIC>},
-            {GLDEBUG, nullptr, nullptr, glutOption<GLDEBUG>},
-            {SYNC, nullptr, nullptr, glutOption<SYNC>},
-        },
+        std::string(DETAILS) + CHARACTER_OPTIONS_DETAILS + "\n" + KEYS,
+        halvaneRows(),
     };
     return program;
 }

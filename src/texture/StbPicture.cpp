@@ -1,0 +1,63 @@
+// The one place stb_image is compiled: PNG, JPEG and BMP only, from memory only (files are
+// opened through our own seam, which takes UTF-8 paths on Windows too).
+#include "texture/StbPicture.h"
+
+#include <algorithm>
+#include <climits>
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_BMP
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_NO_HDR
+#define STBI_FAILURE_USERMSG
+#define STBI_MAX_DIMENSIONS MAX_PICTURE_SIDE
+#include <stb_image.h>
+
+namespace {
+
+std::string storageText(int channels)
+{
+    switch (channels) {
+    case 1: return "grey";
+    case 2: return "grey with alpha (alpha not used)";
+    case 4: return "RGB with alpha (alpha not used)";
+    default: return "RGB";
+    }
+}
+
+}  // namespace
+
+PictureDecode decodeStbPicture(const std::uint8_t* data, std::size_t size)
+{
+    PictureDecode result;
+    if (size > std::size_t(INT_MAX)) {
+        result.reason = "file too large (" + std::to_string(size) + " bytes)";
+        return result;
+    }
+    int width = 0, height = 0, channels = 0;
+    const int length = int(size);
+    if (!stbi_info_from_memory(data, length, &width, &height, &channels)) {
+        result.reason = std::string("not a picture that can be read (") + stbi_failure_reason() + ")";
+        return result;
+    }
+    if (unsigned(width) > MAX_PICTURE_SIDE || unsigned(height) > MAX_PICTURE_SIDE) {
+        result.reason = std::to_string(width) + " x " + std::to_string(height) + " pixels is over the limit of " +
+                        std::to_string(MAX_PICTURE_SIDE) + " on each side";
+        return result;
+    }
+    stbi_uc* pixels = stbi_load_from_memory(data, length, &width, &height, &channels, 3);
+    if (!pixels) {
+        result.reason = std::string("cannot be decoded (") + stbi_failure_reason() + ")";
+        return result;
+    }
+    startImage(result.image, unsigned(width), unsigned(height));
+    const std::size_t row = std::size_t(width) * 3;
+    for (unsigned y = 0; y < unsigned(height); ++y)
+        std::copy_n(pixels + y * row, row, rowFromTop(result.image, y));
+    stbi_image_free(pixels);
+    result.storage = storageText(channels);
+    return result;
+}
