@@ -51,6 +51,15 @@ TEST(CommandLine, FolderAndGlutOptionsInAnyOrder)
         EXPECT_EQ(result.options.folder, "levels/mine");
         EXPECT_EQ(result.options.windowSystem, (std::vector<std::string>{"-display", ":3", "-sync"}));
     }
+    // Both programs take the character's model and skin, before or after the folder.
+    for (const ProgramDescription* program : {&halvaneProgram(), &checkProgram()}) {
+        const CommandLineResult result = parse(*program, {"--skin=my skin.pcx", "levels/mine", "--model", "m/tris.md2"});
+        ASSERT_EQ(result.outcome, CommandLineOutcome::Run) << result.text;
+        EXPECT_EQ(result.options.folder + "|" + result.options.model + "|" + result.options.skin,
+                  "levels/mine|m/tris.md2|my skin.pcx");
+        EXPECT_EQ(parse(*program, {"--model="}).text,
+                  std::string(program->name) + ": '' for --model names no file; see '" + program->name + " --help'\n");
+    }
     // After "--" a name that looks like an option is a folder.
     EXPECT_EQ(parse(halvaneProgram(), {"--", "--odd"}).options.folder, "--odd");
     EXPECT_TRUE(parse(halvaneProgram(), {}).options.folder.empty());
