@@ -338,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(BrokenFiles, PcxDecodeRefuses, testing::ValuesIn(broken
 
 // ImageMagick's PCX files, paletted and 24-bit, odd widths (and so odd bytes per line), runs
 // that end at the line's end or are split at 63: the same pixels as the PNG they were made
-// from, which stb_image decodes.
+// from, which stb_image decodes, and as the same picture in BMP (stored bottom up).
 TEST(PcxDecode, ImageMagicksFilesGiveTheirPngsPixels)
 {
 #ifdef _WIN32
@@ -360,19 +360,22 @@ TEST(PcxDecode, ImageMagicksFilesGiveTheirPngsPixels)
     for (const auto& row : rows) {
         const std::string png = tempPath(std::string(row.name) + ".png");
         const std::string pcx = tempPath(std::string(row.name) + ".pcx");
-        tempFilesLeft().insert(tempFilesLeft().end(), {png, pcx});
+        const std::string bmp = tempPath(std::string(row.name) + ".bmp");
+        tempFilesLeft().insert(tempFilesLeft().end(), {png, pcx, bmp});
         const std::string make = std::string("convert ") + row.source + " -depth 8 " + png + " && convert " + png +
-                                 " -type " + row.type + " " + pcx;
+                                 " -type " + row.type + " " + pcx + " && convert " + png + " -compress None bmp3:" + bmp;
         ASSERT_EQ(std::system(make.c_str()), 0) << make;
         testing::internal::CaptureStdout();
         const PictureDecode fromPng = readPicture(png.c_str());
         const PictureDecode fromPcx = readPicture(pcx.c_str());
+        const PictureDecode fromBmp = readPicture(bmp.c_str());
         EXPECT_EQ(testing::internal::GetCapturedStdout(),
-                  "loading png file: " + png + "\nloading pcx file: " + pcx + "\n");
-        ASSERT_TRUE(fromPng.ok() && fromPcx.ok()) << fromPng.reason << fromPcx.reason;
+                  "loading png file: " + png + "\nloading pcx file: " + pcx + "\nloading bmp file: " + bmp + "\n");
+        ASSERT_TRUE(fromPng.ok() && fromPcx.ok() && fromBmp.ok()) << fromPng.reason << fromPcx.reason << fromBmp.reason;
         EXPECT_EQ(fromPcx.image.width, fromPng.image.width) << row.name;
         EXPECT_EQ(fromPcx.image.height, fromPng.image.height) << row.name;
         EXPECT_EQ(fromPcx.image.pixels, fromPng.image.pixels) << row.name;
+        EXPECT_EQ(fromBmp.image.pixels, fromPng.image.pixels) << row.name << " as BMP";
     }
 }
 
