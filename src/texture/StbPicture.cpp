@@ -18,6 +18,37 @@
 
 namespace {
 
+unsigned bigEndian16(const std::uint8_t* p)
+{
+    return (unsigned(p[0]) << 8) | p[1];
+}
+
+// Debian's stb_image writes past its Huffman tables when a JPEG table's 16 code counts add up to
+// more than the 256 symbols a table holds (found by our fuzzer); such a file is refused here
+// first. Walks the markers as a decoder does, the entropy-coded data between them included.
+bool jpegHuffmanTablesFit(const std::uint8_t* data, std::size_t size)
+{
+    std::size_t at = 2;
+    while (at + 4 <= size) {
+        const unsigned marker = data[at + 1];
+        if (data[at] != 0xFF || marker == 0xFF || marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            at += data[at] == 0xFF && marker != 0xFF ? 2 : 1;  // entropy-coded data, fill, stuffing, restarts
+            continue;
+        }
+        const std::size_t end = std::min(size, at + 2 + bigEndian16(data + at + 2));
+        for (std::size_t table = at + 4; marker == 0xC4 && table + 17 <= end;) {
+            unsigned symbols = 0;
+            for (std::size_t i = 1; i <= 16; ++i)
+                symbols += data[table + i];
+            if (symbols > 256)
+                return false;
+            table += 17 + symbols;
+        }
+        at = end;
+    }
+    return true;
+}
+
 std::string storageText(int channels)
 {
     switch (channels) {
@@ -39,6 +70,11 @@ PictureDecode decodeStbPicture(const std::uint8_t* data, std::size_t size)
     }
     int width = 0, height = 0, channels = 0;
     const int length = int(size);
+    const bool jpeg = size >= 2 && data[0] == 0xFF && data[1] == 0xD8;  // its start-of-image marker
+    if (jpeg && !jpegHuffmanTablesFit(data, size)) {
+        result.reason = "a Huffman table of the JPEG picture holds more than 256 codes";
+        return result;
+    }
     if (!stbi_info_from_memory(data, length, &width, &height, &channels)) {
         result.reason = std::string("not a picture that can be read (") + stbi_failure_reason() + ")";
         return result;
