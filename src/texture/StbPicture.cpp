@@ -36,10 +36,11 @@ bool jpegHuffmanTablesFit(const std::uint8_t* data, std::size_t size)
             continue;
         }
         const std::size_t end = std::min(size, at + 2 + bigEndian16(data + at + 2));
-        for (std::size_t table = at + 4; marker == 0xC4 && table + 17 <= end;) {
+        // stb_image reads a table's 16 counts even where they reach past the segment's end.
+        for (std::size_t table = at + 4; marker == 0xC4 && table < end;) {
             unsigned symbols = 0;
-            for (std::size_t i = 1; i <= 16; ++i)
-                symbols += data[table + i];
+            for (std::size_t i = table + 1; i <= table + 16 && i < size; ++i)
+                symbols += data[i];
             if (symbols > 256)
                 return false;
             table += 17 + symbols;

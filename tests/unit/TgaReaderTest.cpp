@@ -387,9 +387,11 @@ TEST(ReadPicture, ReasonNamesTheFormatAndTheFile)
     EXPECT_EQ(readPicture(pcx.path.c_str()).reason, "PCX file " + pcx.path + ": not a PCX file (its first byte is 0, not 10)");
     EXPECT_EQ(readPicture(png.path.c_str()).reason, "PNG file " + png.path + ": not a picture that can be read (Image not of any known type, or corrupt)");
     // Found by the fuzzer: counts that overrun stb_image's Huffman table are refused before it.
-    const std::string jpeg = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/huffman-counts-over-256.jpg";
-    EXPECT_EQ(readPicture(jpeg.c_str(), false).reason,
-              "JPEG file " + jpeg + ": a Huffman table of the JPEG picture holds more than 256 codes");
+    for (const char* name : {"huffman-counts-over-256.jpg", "huffman-counts-past-the-segment.jpg"}) {
+        const std::string jpeg = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/" + name;
+        EXPECT_EQ(readPicture(jpeg.c_str(), false).reason,
+                  "JPEG file " + jpeg + ": a Huffman table of the JPEG picture holds more than 256 codes");
+    }
     const std::string missing = tempPath("missing.bmp");
     EXPECT_EQ(readPicture(missing.c_str()).reason, "cannot open BMP file " + missing + " (No such file or directory)");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "loading pcx file: " + pcx.path + "\nloading png file: " + png.path + "\n");
