@@ -26,9 +26,8 @@ unsigned bigEndian16(const std::uint8_t* p)
 // Debian's stb_image writes past its Huffman tables when a JPEG table's 16 code counts add up to
 // more than the 256 symbols a table holds (found by our fuzzer); such a file is refused here
 // first. Walks the markers as a decoder does, the entropy-coded data between them included.
-bool jpegHuffmanTablesFit(const std::uint8_t* data, std::size_t size)
+bool jpegHuffmanTablesFit(const std::uint8_t* data, std::size_t size, std::size_t at)
 {
-    std::size_t at = 2;
     while (at + 4 <= size) {
         const unsigned marker = data[at + 1];
         if (data[at] != 0xFF || marker == 0xFF || marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
@@ -71,8 +70,12 @@ PictureDecode decodeStbPicture(const std::uint8_t* data, std::size_t size)
     }
     int width = 0, height = 0, channels = 0;
     const int length = int(size);
-    const bool jpeg = size >= 2 && data[0] == 0xFF && data[1] == 0xD8;  // its start-of-image marker
-    if (jpeg && !jpegHuffmanTablesFit(data, size)) {
+    // stb_image takes for JPEG whatever starts with its start-of-image marker, fill bytes allowed.
+    std::size_t start = 0;
+    while (start < size && data[start] == 0xFF)
+        ++start;
+    const bool jpeg = start > 0 && start < size && data[start] == 0xD8;
+    if (jpeg && !jpegHuffmanTablesFit(data, size, start + 1)) {
         result.reason = "a Huffman table of the JPEG picture holds more than 256 codes";
         return result;
     }

@@ -387,7 +387,8 @@ TEST(ReadPicture, ReasonNamesTheFormatAndTheFile)
     EXPECT_EQ(readPicture(pcx.path.c_str()).reason, "PCX file " + pcx.path + ": not a PCX file (its first byte is 0, not 10)");
     EXPECT_EQ(readPicture(png.path.c_str()).reason, "PNG file " + png.path + ": not a picture that can be read (Image not of any known type, or corrupt)");
     // Found by the fuzzer: counts that overrun stb_image's Huffman table are refused before it.
-    for (const char* name : {"huffman-counts-over-256.jpg", "huffman-counts-past-the-segment.jpg"}) {
+    for (const char* name : {"huffman-counts-over-256.jpg", "huffman-counts-past-the-segment.jpg",
+                             "huffman-counts-after-fill-bytes.jpg"}) {
         const std::string jpeg = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/" + name;
         EXPECT_EQ(readPicture(jpeg.c_str(), false).reason,
                   "JPEG file " + jpeg + ": a Huffman table of the JPEG picture holds more than 256 codes");
