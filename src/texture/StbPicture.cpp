@@ -83,6 +83,11 @@ PictureDecode decodeStbPicture(const std::uint8_t* data, std::size_t size)
         result.reason = std::string("not a picture that can be read (") + stbi_failure_reason() + ")";
         return result;
     }
+    // stb_image takes a BMP file of height 0 for an image of no rows.
+    if (width <= 0 || height <= 0) {
+        result.reason = "image is empty (width " + std::to_string(width) + ", height " + std::to_string(height) + ")";
+        return result;
+    }
     if (unsigned(width) > MAX_PICTURE_SIDE || unsigned(height) > MAX_PICTURE_SIDE) {
         result.reason = std::to_string(width) + " x " + std::to_string(height) + " pixels is over the limit of " +
                         std::to_string(MAX_PICTURE_SIDE) + " on each side";

@@ -393,6 +393,8 @@ TEST(ReadPicture, ReasonNamesTheFormatAndTheFile)
         EXPECT_EQ(readPicture(jpeg.c_str(), false).reason,
                   "JPEG file " + jpeg + ": a Huffman table of the JPEG picture holds more than 256 codes");
     }
+    const std::string empty = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/height-0.bmp";
+    EXPECT_EQ(readPicture(empty.c_str(), false).reason, "BMP file " + empty + ": image is empty (width 1923, height 0)");
     const std::string missing = tempPath("missing.bmp");
     EXPECT_EQ(readPicture(missing.c_str()).reason, "cannot open BMP file " + missing + " (No such file or directory)");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "loading pcx file: " + pcx.path + "\nloading png file: " + png.path + "\n");
