@@ -114,6 +114,14 @@ TEST_F(OwnCharacter, ModelInAnotherFolderWearsTheSkinItNames)
         << session.console().substr(0, 4000);
     const Screenshot own = session.stableScreenshot();
     keep(own, "pcx-skin");
+    // F4 rebuilds every texture from its file: the skin is read again as the PCX file it is.
+    session.key("F4");
+    EXPECT_TRUE(session.waitForConsole("../models/wanderer/SKIN.PCX:\nloading pcx file: ../models/wanderer/SKIN.PCX\n",
+                                       seconds(5)))
+        << session.console().substr(0, 4000);
+    EXPECT_TRUE(session.running());
+    session.key("F4");
+    Session::settle();
     session.key("Escape");
     ASSERT_TRUE(session.waitForExit(seconds(10)).exited);
     session.start();
