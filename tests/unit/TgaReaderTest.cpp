@@ -395,6 +395,9 @@ TEST(ReadPicture, ReasonNamesTheFormatAndTheFile)
     }
     const std::string empty = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/height-0.bmp";
     EXPECT_EQ(readPicture(empty.c_str(), false).reason, "BMP file " + empty + ": image is empty (width 1923, height 0)");
+    const std::string noData = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/first-idat-empty.png";
+    EXPECT_EQ(readPicture(noData.c_str(), false).reason,
+              "PNG file " + noData + ": the PNG picture's first image data chunk is empty");
     const std::string missing = tempPath("missing.bmp");
     EXPECT_EQ(readPicture(missing.c_str()).reason, "cannot open BMP file " + missing + " (No such file or directory)");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "loading pcx file: " + pcx.path + "\nloading png file: " + png.path + "\n");
