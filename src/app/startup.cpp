@@ -6,6 +6,7 @@
 #include "data/LoadFailure.h"
 #include "platform/ExecutablePath.h"
 #include "platform/Platform.h"
+#include "platform/ProgramArguments.h"
 
 #include <GL/freeglut.h>
 #include <string>
@@ -49,7 +50,9 @@ void openWindow(int* argc, char** argv)
 
 void startProgram(int* argc, char** argv)
 {
-    readCommandLineOrEnd(*argc, argv);
+    useUtf8Console();
+    const std::vector<std::string> arguments = programArguments(*argc, argv);
+    readCommandLineOrEnd(static_cast<int>(arguments.size()), argumentPointers(arguments).data());
     modelManager.announceSlots();
     chooseDataFolderOrEnd();
     // GLUT sees only its own options: the program's name and what the command line passed on.

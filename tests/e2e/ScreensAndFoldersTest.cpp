@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
@@ -159,6 +160,30 @@ TEST(CommandLine, AnsweredWithoutADisplayWithExactTextsAndStatuses)
     const Answer help = runWithoutDisplay(HALVANE_BINARY, "--help");
     for (const char* part : {"../bin/ from the working folder", "\n  w s ", "\n  F10 ", "\n  Escape "})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
+}
+
+// The manual pages say what --help says: every option it lists, and every key's line.
+TEST(CommandLine, ManualPagesNameEveryOptionAndKeyOfHelp)
+{
+    for (const std::string program : {"halvane", "halvane-check"}) {
+        const bool game = program == "halvane";
+        std::ifstream in(std::string(HALVANE_SOURCE_DIR) + "/packaging/man/" + program + (game ? ".6" : ".1"));
+        std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (std::size_t at = page.find("\\-"); at != std::string::npos; at = page.find("\\-", at))
+            page.erase(at, 1);
+        std::istringstream help(runWithoutDisplay(game ? HALVANE_BINARY : HALVANE_CHECK_BINARY, "--help").out);
+        int lines = 0;
+        for (std::string line; std::getline(help, line);) {
+            const std::size_t gap = line.find("  ", 2);
+            if (line.rfind("  ", 0) != 0 || gap == std::string::npos)
+                continue;
+            const std::string name = line.substr(2, line.find(' ', 2) - 2);
+            const std::string said = name[0] == '-' ? name : line.substr(line.find_first_not_of(' ', gap));
+            EXPECT_NE(page.find(said), std::string::npos) << program << ": " << said;
+            ++lines;
+        }
+        EXPECT_GE(lines, game ? 18 : 2) << program;
+    }
 }
 
 }  // namespace

@@ -229,7 +229,7 @@ void Session::launch(const std::string& file, const std::vector<std::string>& ar
     argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
-        if (chdir((scratch_ + "/build").c_str()) != 0)
+        if (chdir(workingFolder_.empty() ? (scratch_ + "/build").c_str() : workingFolder_.c_str()) != 0)
             _exit(126);
         int out = open(consolePath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, STDOUT_FILENO);

@@ -57,10 +57,11 @@ public:
     void removeBinFile(const std::string& name) const;
 
     // Starts the program (or another, once the last has ended) with the scratch folder's build/
-    // as its working folder.
+    // as its working folder, or the folder workIn named.
     void start(const std::string& program = HALVANE_BINARY, const std::vector<std::string>& arguments = {});
     // Starts a command there instead, such as Wine with the Windows build of the program.
     void startCommand(const std::vector<std::string>& command);
+    void workIn(const std::string& folder) { workingFolder_ = folder; }
     bool running();
     ExitResult waitForExit(std::chrono::milliseconds timeout);
     std::string console() const;
@@ -93,6 +94,7 @@ private:
     int screenHeight_;
     Xvfb server_;
     std::string scratch_;
+    std::string workingFolder_;
     int pid_ = -1;
     bool reaped_ = false;
     int exitStatus_ = 0;

@@ -1,10 +1,14 @@
 // The Windows build of the program under Wine, driven by the same harness as the Linux one: the
-// same first picture, keys and mouse that act, the rooms' log, the help, and both ways to end.
+// zip unpacked into a folder named in letters outside any ANSI code page draws the same first
+// picture, keys and mouse act, the rooms' log, the help, and both ways to end.
 #include "RoomLog.h"
 #include "Session.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace std::chrono;
 
@@ -30,6 +34,8 @@ protected:
         setenv("WINEPREFIX", HALVANE_WINE_PREFIX, 1);
         setenv("WINEDEBUG", "-all", 1);
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
+        // Wine turns the Unix file names it is given into Windows ones through the locale.
+        setenv("LC_ALL", "C.UTF-8", 1);
     }
 
     void startUnderWine()
@@ -54,7 +60,23 @@ protected:
     }
 };
 
-TEST_F(WindowsProgram, FirstFrameIsTheLinuxBuildsPicture)
+// The DLLs a program imports, as the MinGW tools read them from its import table.
+std::set<std::string> importedDlls(const std::string& program)
+{
+    std::set<std::string> dlls;
+    std::FILE* pipe = popen((std::string(MINGW_OBJDUMP) + " -p '" + program + "'").c_str(), "r");
+    char line[512];
+    while (pipe && std::fgets(line, sizeof line, pipe))
+        if (const char* name = std::strstr(line, "DLL Name: "))
+            dlls.insert(std::string(name + 10, std::strcspn(name + 10, "\r\n")));
+    if (pipe)
+        pclose(pipe);
+    return dlls;
+}
+
+// Many users' names and download folders hold letters outside the ANSI code page: the program
+// unpacked there, started from another folder, finds its data beside it and says where.
+TEST_F(WindowsProgram, ZipUnpackedUnderANonAsciiNameDrawsTheLinuxBuildsFirstPicture)
 {
     Session reference;
     reference.useCommittedData();
@@ -62,11 +84,25 @@ TEST_F(WindowsProgram, FirstFrameIsTheLinuxBuildsPicture)
     ASSERT_TRUE(reference.waitForWindow(seconds(30))) << reference.console().substr(0, 2000);
     const Screenshot expected = reference.stableScreenshot();
 
-    session.useCommittedData();
-    startUnderWine();
+    const std::string folder = session.path("Пётр 张");
+    ASSERT_EQ(std::system(("mkdir -p '" + folder + "' && cd '" + folder + "' && cmake -E tar xf '" HALVANE_WINDOWS_ZIP "'").c_str()), 0);
+    const std::string unpacked = folder + "/" HALVANE_WINDOWS_ZIP_FOLDER;
+    const std::set<std::string> windowsOwn = {"ADVAPI32.dll", "GDI32.dll", "GLU32.dll", "KERNEL32.dll", "msvcrt.dll",
+                                              "OPENGL32.dll", "SHELL32.dll", "USER32.dll", "WINMM.dll"};
+    for (const char* program : {"/bin/halvane.exe", "/bin/halvane-check.exe"}) {
+        const std::set<std::string> dlls = importedDlls(unpacked + program);
+        EXPECT_FALSE(dlls.empty()) << program;
+        for (const std::string& dll : dlls)
+            EXPECT_EQ(windowsOwn.count(dll), 1u) << program << " imports " << dll;
+    }
+
+    session.startCommand({"wine", unpacked + "/bin/halvane.exe"});
     ASSERT_TRUE(session.waitForWindow(seconds(60))) << session.console().substr(0, 2000);
     const Screenshot first = kept("first");
     EXPECT_LE(first.differenceFrom(expected) * SCREEN_PIXELS, 8.0) << "pixels differ from the Linux build's";
+    EXPECT_NE(session.console().find("Пётр 张\\" HALVANE_WINDOWS_ZIP_FOLDER "\\share\\halvane\\kachel2.tga"),
+              std::string::npos)
+        << session.console().substr(0, 2000);
 }
 
 TEST_F(WindowsProgram, KeysAndMouseActAndEscapeEndsWithStatusZero)
