@@ -1,5 +1,7 @@
 #include "app/options.h"
 
+#include "cli/CharacterOptions.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -67,7 +69,9 @@ const char* const DETAILS =
     "they come from the first of these that holds them: ../bin/ from the working folder, the\n"
     "bin/ folder beside the program's own folder, and the installed data folder beside it\n"
     "(" HALVANE_INSTALLED_DATA "/ from the program's folder).\n"
-    "\n"
+    "\n";
+
+const char* const KEYS =
     "GLUT's own options (-display DISPLAY, -geometry WxH+X+Y, -direct, -indirect, -iconic,\n"
     "-gldebug, -sync) are passed on to GLUT.\n"
     "\n"
@@ -94,16 +98,10 @@ const char* const DETAILS =
     "  F12           save a screenshot (halvane-0001.png, ...) in your pictures folder\n"
     "  Escape        quit\n";
 
-}  // namespace
-
-const ProgramDescription& halvaneProgram()
+std::vector<OptionRow> halvaneRows()
 {
-    static const ProgramDescription program = {
-        "halvane",
-        "[OPTION]... [FOLDER]",
-        "A first-person walk-through of a hall, with rooms to build and an animated character.",
-        DETAILS,
-        {
+    std::vector<OptionRow> rows = characterOptionRows();
+    rows.insert(rows.end(), {
             {"--solid", nullptr, "start with solid walls (the key c switches them)", storeSolid},
             {"--window", nullptr, "start in a window rather than full screen", storeWindow},
             {"--mouse-speed", "FACTOR", "turn FACTOR times as fast with the mouse (1: as usual)", storeMouseSpeed},
@@ -115,7 +113,20 @@ const ProgramDescription& halvaneProgram()
             {ICONIC, nullptr, nullptr, glutOption<ICONIC>},
             {GLDEBUG, nullptr, nullptr, glutOption<GLDEBUG>},
             {SYNC, nullptr, nullptr, glutOption<SYNC>},
-        },
+    });
+    return rows;
+}
+
+}  // namespace
+
+const ProgramDescription& halvaneProgram()
+{
+    static const ProgramDescription program = {
+        "halvane",
+        "[OPTION]... [FOLDER]",
+        "A first-person walk-through of a hall, with rooms to build and an animated character.",
+        std::string(DETAILS) + CHARACTER_OPTIONS_DETAILS + "\n" + KEYS,
+        halvaneRows(),
     };
     return program;
 }

@@ -36,10 +36,14 @@ void loadLevelData()
     ceiling.load(dataPath("ceiling.txt").c_str());
 }
 
+// Our pilgrim from the data folder, or the model and skin the command line names; a model
+// of one's own without --skin takes the skin it names (an empty path looks it up).
 void loadCharacter()
 {
-    characterModel = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), dataPath("pelgrin.md2").c_str(),
-                                            dataPath("pelgrin2.tga").c_str(), textureManager);
+    const bool ownModel = !commandLine.model.empty();
+    const std::string model = ownModel ? commandLine.model : dataPath("pelgrin.md2");
+    const std::string skin = !commandLine.skin.empty() ? commandLine.skin : ownModel ? "" : dataPath("pelgrin2.tga");
+    characterModel = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), model.c_str(), skin.c_str(), textureManager);
     modelManager.models[characterModel].position.set(8.0f, 4.0f, 8.0f);
 }
 

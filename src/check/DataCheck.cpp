@@ -4,6 +4,8 @@
 #include "check/ModelCheck.h"
 #include "check/TextureCheck.h"
 #include "data/DataFolder.h"
+#include "md2/Md2FileBytes.h"
+#include "md2/Md2SkinSearch.h"
 
 #include <array>
 
@@ -17,28 +19,67 @@ const char* const PURPOSES[DATA_FILE_COUNT] = {
     "ceiling",                        "character model",        "character's skin"};
 
 using Reports = std::array<FileReport, DATA_FILE_COUNT>;
+// What each block is headed with: the file's name in the data folder, or the path given for it.
+using Labels = std::array<std::string, DATA_FILE_COUNT>;
 
-Reports checkEveryFile(const std::string& folder)
+std::string listed(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
+// The skin the program takes for a model of one's own without --skin, looked for as it does.
+TextureCheck checkNamedSkin(const std::string& modelPath, std::string& label)
+{
+    const Md2FileBytes file = readMd2FileBytes(modelPath);
+    const SkinSearch search = findSkin(modelPath, file.bytes);
+    label = search.ok() ? search.found : "no skin";
+    TextureCheck skin;
+    if (search.ok())
+        skin = checkSkin(search.found);
+    else
+        skin.report.failure = file.failure.empty() ? search.failure : file.failure;
+    const std::string stored = search.stored.empty() ? "none" : listed(search.stored);
+    skin.report.facts.insert(skin.report.facts.begin(), "skin names stored in the model: " + stored);
+    if (search.ok())
+        skin.report.facts.insert(skin.report.facts.begin() + 1,
+                                 search.storedName.empty() ? "found by the model's own name"
+                                                           : "found by the stored name " + search.storedName);
+    return skin;
+}
+
+Reports checkEveryFile(const std::string& folder, const CharacterFiles& character, Labels& labels)
 {
     Reports reports;
+    for (int file = 0; file < DATA_FILE_COUNT; ++file)
+        labels[std::size_t(file)] = DATA_FILES[file];
     const auto path = [&folder](DataFile file) { return folder + DATA_FILES[file]; };
     reports[WALL_TEXTURE] = checkTexture(path(WALL_TEXTURE)).report;
     reports[CEILING_TEXTURE] = checkTexture(path(CEILING_TEXTURE)).report;
     reports[WALLS] = checkArchitecture(path(WALLS));
     reports[CEILING] = checkArchitecture(path(CEILING));
-    // The skin is read through the same texture path as the level's textures.
-    const TextureCheck skin = checkTexture(path(SKIN));
-    ModelCheck model = checkModel(path(MODEL));
-    checkSkinProportions(model, skin, DATA_FILES[SKIN]);
+    const std::string modelPath = character.model.empty() ? path(MODEL) : character.model;
+    if (!character.model.empty())
+        labels[MODEL] = character.model;
+    TextureCheck skin;
+    if (!character.skin.empty())
+        skin = checkSkin(labels[SKIN] = character.skin);
+    else if (!character.model.empty())
+        skin = checkNamedSkin(modelPath, labels[SKIN]);
+    else
+        skin = checkSkin(path(SKIN));
+    ModelCheck model = checkModel(modelPath);
+    checkSkinProportions(model, skin, labels[SKIN]);
     reports[MODEL] = model.report;
     reports[SKIN] = skin.report;
     return reports;
 }
 
-void printBlock(int file, const FileReport& report, std::ostream& out)
+void printBlock(int file, const std::string& label, const FileReport& report, std::ostream& out)
 {
-    out << "\n" << DATA_FILES[file] << " (" << PURPOSES[file] << "): " << (report.refused() ? "refused" : "read")
-        << "\n";
+    out << "\n" << label << " (" << PURPOSES[file] << "): " << (report.refused() ? "refused" : "read") << "\n";
     if (report.refused())
         out << "  the program says: " << report.failure << "\n";
     for (const std::string& fact : report.facts)
@@ -68,11 +109,12 @@ int printVerdict(const Reports& reports, std::ostream& out)
 
 }  // namespace
 
-int checkDataFolder(const std::string& folder, std::ostream& out)
+int checkDataFolder(const std::string& folder, std::ostream& out, const CharacterFiles& character)
 {
     out << "data folder: " << folder << "\n";
-    const Reports reports = checkEveryFile(folder);
+    Labels labels;
+    const Reports reports = checkEveryFile(folder, character, labels);
     for (int file = 0; file < DATA_FILE_COUNT; ++file)
-        printBlock(file, reports[std::size_t(file)], out);
+        printBlock(file, labels[std::size_t(file)], reports[std::size_t(file)], out);
     return printVerdict(reports, out);
 }

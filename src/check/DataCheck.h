@@ -5,7 +5,14 @@
 #include <ostream>
 #include <string>
 
+// The character's files from the command line: empty strings take the data folder's own
+// (pelgrin.md2 with pelgrin2.tga); a model without a skin takes the skin it names.
+struct CharacterFiles {
+    std::string model;
+    std::string skin;
+};
+
 // folder ends in a separator, as the program's own "../bin/" does, so that the messages name
 // the files as the program would. Prints the report; returns the exit status: 0 when the
 // program would start, 1 when it would end at start-up (its message is then the last line).
-int checkDataFolder(const std::string& folder, std::ostream& out);
+int checkDataFolder(const std::string& folder, std::ostream& out, const CharacterFiles& character = {});

@@ -1,5 +1,6 @@
 #include "check/TextureCheck.h"
 
+#include "texture/PictureReader.h"
 #include "texture/TgaReader.h"
 
 namespace {
@@ -48,5 +49,23 @@ TextureCheck checkTexture(const std::string& path)
     check.report.facts = {"size: " + sizeText(layout.width, layout.height) + " pixels, 24 bits each",
                           std::string("image type: ") + type, std::string("origin: ") + origin};
     warnAboutSize(layout.width, layout.height, check.report);
+    return check;
+}
+
+TextureCheck checkSkin(const std::string& path)
+{
+    const std::string format = pictureFormat(path);
+    if (format == "TGA")
+        return checkTexture(path);
+    TextureCheck check;
+    const PictureDecode decoded = readPicture(path.c_str(), false);
+    check.report.failure = decoded.reason;
+    if (!decoded.ok())
+        return check;
+    check.width = unsigned(decoded.image.width);
+    check.height = unsigned(decoded.image.height);
+    check.report.facts = {"size: " + sizeText(check.width, check.height) + " pixels",
+                          "format: " + format + ", " + decoded.storage};
+    warnAboutSize(check.width, check.height, check.report);
     return check;
 }

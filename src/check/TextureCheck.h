@@ -10,3 +10,7 @@ struct TextureCheck {
 };
 
 TextureCheck checkTexture(const std::string& path);
+
+// The character's skin, which may be any picture format the program reads (a TGA file is
+// checked as the textures are).
+TextureCheck checkSkin(const std::string& path);

@@ -275,6 +275,26 @@ std::string readMd2FrameName(const Bytes& bytes, const Md2Header& header, int k)
     return text;
 }
 
+Md2SkinNames readMd2SkinNames(const Bytes& bytes, const std::string& path)
+{
+    constexpr int NAME_BYTES = 64;
+    Md2SkinNames result;
+    if (bytes.size() < static_cast<std::size_t>(MD2_HEADER_SIZE))
+        return result;
+    const std::int32_t count = readInt32(bytes.data() + 20);
+    const std::int32_t offset = readInt32(bytes.data() + 44);
+    result.failure = checkNotNegative(path, "skins", count);
+    if (result.failure.empty() && count > 0)
+        result.failure = checkSection(path, bytes, "skin names", offset, count, NAME_BYTES);
+    if (!result.failure.empty() || count == 0)
+        return result;
+    for (std::int32_t i = 0; i < count; ++i) {
+        const std::uint8_t* name = bytes.data() + offset + static_cast<std::int64_t>(i) * NAME_BYTES;
+        result.names.emplace_back(name, std::find(name, name + NAME_BYTES, 0));
+    }
+    return result;
+}
+
 Md2ContentsResult parseMd2(const Bytes& bytes, const std::string& path, int framesWanted)
 {
     const Md2HeaderResult header = readMd2Header(bytes, path);

@@ -63,5 +63,14 @@ Md2ContentsResult readMd2Contents(const std::vector<std::uint8_t>& bytes, const 
 // accepted, up to its first NUL; bytes that are not printable become '?'.
 std::string readMd2FrameName(const std::vector<std::uint8_t>& bytes, const Md2Header& header, int k);
 
+struct Md2SkinNames {
+    std::vector<std::string> names;  // as stored: up to the first NUL of each 64-byte name
+    std::string failure;             // empty when the skin block fits the file
+};
+
+// The skin names stored in the file's skin block (count at byte 20, offset at byte 44), which
+// must fit the file like any other section; read only when the skin is looked for by them.
+Md2SkinNames readMd2SkinNames(const std::vector<std::uint8_t>& bytes, const std::string& path);
+
 // Both steps at once, for callers (a fuzzer) that only want the verdict and the data.
 Md2ContentsResult parseMd2(const std::vector<std::uint8_t>& bytes, const std::string& path, int framesWanted);

@@ -1,6 +1,9 @@
 // Loading one character model with its skin into the next free slot.
 #include "md2/ModelManager.h"
 
+#include "data/LoadFailure.h"
+#include "md2/Md2FileBytes.h"
+#include "md2/Md2SkinSearch.h"
 #include "texture/TextureManager.h"
 
 #include <cstdio>
@@ -12,7 +15,19 @@ namespace {
 // the model keeps the slot, whose OpenGL name the rebuild may change.
 int loadSkin(TextureManager& textures, const char* skinPath)
 {
-    return textures.loadTexture(skinPath, true, true);
+    return textures.loadSkin(skinPath, true, true);
+}
+
+// The model was read whole a moment ago; reading it again costs only those who look its skin up.
+std::string namedSkinOrEnd(const char* modelPath)
+{
+    const Md2FileBytes file = readMd2FileBytes(modelPath);
+    if (!file.failure.empty())
+        endWithLoadFailure(file.failure);
+    const SkinSearch search = findSkin(modelPath, file.bytes);
+    if (!search.ok())
+        endWithLoadFailure(search.failure);
+    return search.found;
 }
 
 } // namespace
@@ -28,6 +43,7 @@ void ModelManager::announceSlots() const
 int ModelManager::loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures)
 {
     Md2Model model = readModel(scale, modelPath);
-    model.texture = loadSkin(textures, skinPath);
+    const std::string skin = *skinPath ? std::string(skinPath) : namedSkinOrEnd(modelPath);
+    model.texture = loadSkin(textures, skin.c_str());
     return addModel(std::move(model));
 }

@@ -20,7 +20,9 @@ struct ModelManager {
     void announceSlots() const;
 
     // Reads the MD2 file, loads its skin into the shared texture table and fills the next
-    // slot; returns that slot. A file that cannot be used ends the process with a message.
+    // slot; returns that slot. An empty skinPath looks the skin up beside the model by the
+    // names it stores (findSkin). A file that cannot be used, or no skin found, ends the
+    // process with a message.
     int loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures);
 
     // The loading steps before the skin: checks that a slot is free, reads and checks the

@@ -66,3 +66,18 @@ bool pathExists(const std::string& path)
 }
 
 #endif
+
+#include <filesystem>
+
+std::vector<std::string> filesInFolder(const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    std::error_code error;
+    fs::directory_iterator entry(fs::u8path(folder.empty() ? "." : folder), error);
+    std::error_code unreadable;
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error))
+        if (entry->is_regular_file(unreadable))
+            names.push_back(entry->path().filename().u8string());
+    return names;
+}

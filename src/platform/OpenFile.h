@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // As std::fopen, with mode "r", "rb", "wb" and the like; null when the file cannot be opened.
 std::FILE* openFile(const std::string& path, const char* mode);
@@ -14,3 +15,7 @@ bool removeFile(const std::string& path);
 
 // Whether anything (a file or a folder) stands at the path.
 bool pathExists(const std::string& path);
+
+// The names (UTF-8) of the files, not folders, in the folder ("" for the working folder);
+// empty when the folder cannot be read.
+std::vector<std::string> filesInFolder(const std::string& folder);

@@ -1,7 +1,8 @@
-// Loading TGA files into OpenGL texture objects, and rebuilding them all with new filtering.
+// Loading pictures into OpenGL texture objects, and rebuilding them all with new filtering.
 #include "texture/TextureManager.h"
 
 #include "data/LoadFailure.h"
+#include "texture/PictureReader.h"
 #include "texture/TgaReader.h"
 
 #include <cstdio>
@@ -35,7 +36,23 @@ int TextureManager::loadTexture(const char* path, bool trilinear, bool mipmappin
     const TgaDecode decoded = readTga(path);
     if (!decoded.ok())
         endWithLoadFailure(decoded.reason);
+    anyPicture[textureCount] = false;
+    return addTexture(decoded.image, path, trilinear, mipmapping);
+}
 
+int TextureManager::loadSkin(const char* path, bool trilinear, bool mipmapping)
+{
+    if (textureCount >= MAX_TEXTURES)
+        endWithLoadFailure("Too many textures.\n");
+    const PictureDecode decoded = readPicture(path);
+    if (!decoded.ok())
+        endWithLoadFailure(decoded.reason);
+    anyPicture[textureCount] = true;
+    return addTexture(decoded.image, path, trilinear, mipmapping);
+}
+
+int TextureManager::addTexture(const TgaImage& image, const char* path, bool trilinear, bool mipmapping)
+{
     fileNames[textureCount] = path;
     glGenTextures(1, &allTextures[textureCount]);
     glBindTexture(GL_TEXTURE_2D, allTextures[textureCount]);
@@ -46,7 +63,7 @@ int TextureManager::loadTexture(const char* path, bool trilinear, bool mipmappin
 
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minificationFilter(trilinear, mipmapping));
-    upload(decoded.image, mipmapping);
+    upload(image, mipmapping);
     return textureCount - 1;
 }
 
@@ -61,7 +78,10 @@ void TextureManager::reloadAll(bool trilinear, bool mipmapping)
         // A copy, because the load overwrites the slot's name with the path it is given.
         const std::string name = fileNames[slot];
         std::printf("%s:\n", name.c_str());
-        loadTexture(name.c_str(), trilinear, mipmapping);
+        if (anyPicture[slot])
+            loadSkin(name.c_str(), trilinear, mipmapping);
+        else
+            loadTexture(name.c_str(), trilinear, mipmapping);
     }
     reloading = false;
 }

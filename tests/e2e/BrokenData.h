@@ -21,6 +21,8 @@ struct BrokenFile {
     Damage damage;
     // ECMAScript pattern that the last console line starts with.
     std::string message;
+    // The command line of both programs (the damaged file may be one that only an option reads).
+    std::vector<std::string> arguments = {};
 };
 
 // Test names show the row's name rather than its bytes.
@@ -45,6 +47,7 @@ std::string pathPattern(const std::string& file);
 std::vector<BrokenFile> brokenTgaFiles();
 std::vector<BrokenFile> brokenArchitectureFiles();
 std::vector<BrokenFile> brokenMd2Files();
+std::vector<BrokenFile> brokenSkinFiles();
 
 // The committed bytes of a data file in the source tree's bin/.
 Bytes committedBytes(const std::string& name);

@@ -29,7 +29,7 @@ TEST_P(BrokenDataFile, EndsWithAMessageNamingTheFile)
     ASSERT_FALSE(session.display().empty()) << "no X server";
     session.useCommittedData();
     row.damage(session, committedBytes(row.file));
-    session.start();
+    session.start(HALVANE_BINARY, row.arguments);
     const ExitResult result = session.waitForExit(seconds(10));
     const std::string console = session.console();
     ASSERT_TRUE(result.exited) << "still running after 10 s:\n" << console;
@@ -41,7 +41,7 @@ TEST_P(BrokenDataFile, EndsWithAMessageNamingTheFile)
         << "last line: " << last << "\nexpected at its start: " << row.message;
     EXPECT_EQ(console.find("going to draw"), std::string::npos) << "a frame was drawn:\n" << console;
 
-    session.start(HALVANE_CHECK_BINARY);
+    session.start(HALVANE_CHECK_BINARY, row.arguments);
     const ExitResult check = session.waitForExit(seconds(10));
     const std::string report = session.console();
     ASSERT_TRUE(check.exited && !check.signaled) << report;
@@ -58,5 +58,6 @@ std::string rowName(const testing::TestParamInfo<BrokenFile>& info)
 INSTANTIATE_TEST_SUITE_P(Textures, BrokenDataFile, testing::ValuesIn(brokenTgaFiles()), rowName);
 INSTANTIATE_TEST_SUITE_P(Architecture, BrokenDataFile, testing::ValuesIn(brokenArchitectureFiles()), rowName);
 INSTANTIATE_TEST_SUITE_P(Model, BrokenDataFile, testing::ValuesIn(brokenMd2Files()), rowName);
+INSTANTIATE_TEST_SUITE_P(Skins, BrokenDataFile, testing::ValuesIn(brokenSkinFiles()), rowName);
 
 }  // namespace

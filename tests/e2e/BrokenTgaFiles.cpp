@@ -1,4 +1,5 @@
-// Broken texture files: the two level textures and the character's skin.
+// Broken texture files: the two level textures and the character's skin, in TGA and the
+// skins' other formats (named with --skin, or looked for beside a model given with --model).
 #include "BrokenData.h"
 
 namespace {
@@ -66,4 +67,70 @@ std::vector<BrokenFile> brokenTgaFiles()
     addTgaRows(rows, "CeilingTga", "ceiling.tga", false);
     addTgaRows(rows, "Pelgrin2Tga", "pelgrin2.tga", false);
     return rows;
+}
+
+namespace {
+
+// 4 x 2 pixels in three planes of 5 bytes per line (odd, as ImageMagick writes it), run-length
+// encoded: each line one run per plane.
+Bytes smallPcx()
+{
+    Bytes b(128, 0);
+    b[0] = 10, b[1] = 5, b[2] = 1, b[3] = 8, b[8] = 3, b[10] = 1, b[65] = 3, b[66] = 5;
+    for (int line = 0; line < 2; ++line)
+        b.insert(b.end(), {0xC5, 200, 0xC5, 100, 0xC5, 50});
+    return b;
+}
+
+Damage pcxSkin(Edit edit)
+{
+    return [edit](const Session& session, const Bytes&) {
+        Bytes bytes = smallPcx();
+        edit(bytes);
+        session.writeBinFile("skin.pcx", bytes);
+    };
+}
+
+// Our model as lost.md2, whose skin names are changed by `edit`.
+Damage lostModel(Edit edit)
+{
+    return [edit](const Session& session, const Bytes& committed) {
+        Bytes bytes = committed;
+        edit(bytes);
+        session.writeBinFile("lost.md2", bytes);
+    };
+}
+
+void setInt32(Bytes& b, std::size_t at, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        b[at + std::size_t(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+}  // namespace
+
+std::vector<BrokenFile> brokenSkinFiles()
+{
+    const std::vector<std::string> pcx = {"--skin", "../bin/skin.pcx"};
+    const std::vector<std::string> lost = {"--model", "../bin/lost.md2"};
+    const std::string inPcx = "PCX file " + pathPattern("skin.pcx") + ": ";
+    const auto storedName = [](Bytes& b) { std::fill_n(b.begin() + 68, 64, 0), b[68] = 'g', b[69] = '.', b[70] = 'P'; };
+    return {
+        {"PcxNotAPcx", "pelgrin2.tga", pcxSkin([](Bytes& b) { b = garbage(4096); }), inPcx + "not a PCX file", pcx},
+        {"PcxCut", "pelgrin2.tga", pcxSkin(cutTo(136)), inPcx + "run-length data ends in line 1 after 5 of its 15 bytes", pcx},
+        {"PcxRunOverflowsItsLine", "pelgrin2.tga", pcxSkin([](Bytes& b) { b[132] = 0xC6; }),
+         inPcx + "a run of 6 bytes at byte 10 of line 0 overflows its 15 bytes", pcx},
+        {"PcxOverTheLimit", "pelgrin2.tga", pcxSkin([](Bytes& b) { b[8] = 0xFF, b[9] = 0x7F; }),
+         inPcx + "32768 x 2 pixels is over the limit of 8192 on each side", pcx},
+        {"PcxSixteenColours", "pelgrin2.tga", pcxSkin([](Bytes& b) { b[3] = 4, b[65] = 1; }),
+         inPcx + "4 bits per pixel in 1 plane is not read", pcx},
+        {"PngGarbage", "pelgrin2.tga", replaced("skin.png", garbage(300)),
+         "PNG file " + pathPattern("skin.png") + ": not a picture that can be read", {"--skin", "../bin/skin.png"}},
+        {"NoSkinFound", "pelgrin.md2", lostModel(storedName),
+         "no skin found for " + pathPattern("lost.md2") + " in \\.\\./bin/ \\(looked for g\\.P, g\\.pcx, g\\.tga, "
+         "g\\.png, g\\.jpg, g\\.bmp, lost\\.pcx, lost\\.tga, lost\\.png, lost\\.jpg, lost\\.bmp\\); name one with --skin PICTURE$",
+         lost},
+        {"SkinNamesPastTheEnd", "pelgrin.md2", lostModel([](Bytes& b) { setInt32(b, 20, 100000); }),
+         pathPattern("lost.md2") + ": the skin names \\(offset 68, 6400000 bytes\\) do not fit in the file", lost},
+    };
 }

@@ -3,6 +3,8 @@
 #include "RunningProgram.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 using namespace std::chrono;
 
@@ -78,6 +80,59 @@ TEST_F(CharacterTest, CharacterWalksAwayAndTurns)
     Screenshot walked = session.stableScreenshot();
     keep(walked, "walked");
     EXPECT_GT(walked.differenceFrom(turned), 0.002) << "'f' did not move the character";
+}
+
+// A character as collectors keep them: the model in a folder of its own, its skin a 256-colour
+// PCX file (made here by ImageMagick from our skin; -auto-orient, as ImageMagick keeps a
+// bottom-up TGA file's rows as they are stored) stored under a game path and a name in
+// other letter case. Started with --model only, the program finds that skin by the stored name
+// and draws the character as it draws our pilgrim with its TGA skin.
+class OwnCharacter : public CharacterTest {
+protected:
+    OwnCharacter()
+    {
+        const std::string folder = session.path("models/wanderer/");
+        std::filesystem::create_directories(folder);
+        std::ifstream in(std::string(HALVANE_SOURCE_DIR) + "/bin/pelgrin.md2", std::ios::binary);
+        std::string model((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string stored = "players/wanderer/skin.pcx";
+        model.replace(68, 64, stored + std::string(64 - stored.size(), '\0'));  // the one stored skin name
+        std::ofstream(folder + "tris.md2", std::ios::binary) << model;
+        const std::string convert = "convert " + std::string(HALVANE_SOURCE_DIR) + "/bin/pelgrin2.tga -auto-orient -colors 256 " +
+                                    folder + "SKIN.PCX";
+        converted = std::system(convert.c_str()) == 0;
+        arguments = {"--model", "../models/wanderer/tris.md2"};
+    }
+
+    bool converted = false;
+};
+
+TEST_F(OwnCharacter, ModelInAnotherFolderWearsTheSkinItNames)
+{
+    ASSERT_TRUE(converted) << "ImageMagick's convert (tools/install-deps test) did not make the skin";
+    EXPECT_TRUE(session.waitForConsole("loading pcx file: ../models/wanderer/SKIN.PCX\n", seconds(5)))
+        << session.console().substr(0, 4000);
+    const Screenshot own = session.stableScreenshot();
+    keep(own, "pcx-skin");
+    // F4 rebuilds every texture from its file: the skin is read again as the PCX file it is.
+    session.key("F4");
+    EXPECT_TRUE(session.waitForConsole("../models/wanderer/SKIN.PCX:\nloading pcx file: ../models/wanderer/SKIN.PCX\n",
+                                       seconds(5)))
+        << session.console().substr(0, 4000);
+    EXPECT_TRUE(session.running());
+    session.key("F4");
+    Session::settle();
+    session.key("Escape");
+    ASSERT_TRUE(session.waitForExit(seconds(10)).exited);
+    session.start();
+    ASSERT_TRUE(session.waitForWindow(seconds(30)));
+    turnLeft(628);
+    const Screenshot ours = session.stableScreenshot();
+    keep(ours, "tga-skin");
+    // The 256 colours of the PCX skin shift a few texels; a skin upside down, mirrored or
+    // missing changes most of the character (about a tenth of the picture).
+    EXPECT_LT(own.differenceFrom(ours), 0.003);
+    EXPECT_LT(own.whiteShare(), 0.05);
 }
 
 }  // namespace

@@ -8,12 +8,14 @@
 class RunningProgram : public testing::Test {
 protected:
     Session session;
+    // The program's command line; a fixture may set it, and add files, in its constructor.
+    std::vector<std::string> arguments;
 
     void SetUp() override
     {
         ASSERT_FALSE(session.display().empty()) << "no X server";
         session.useCommittedData();
-        session.start();
+        session.start(HALVANE_BINARY, arguments);
         ASSERT_TRUE(session.waitForWindow(std::chrono::seconds(30))) << session.console().substr(0, 4000);
     }
 

@@ -61,6 +61,15 @@ TEST(CommandLine, FolderAndGlutOptionsInAnyOrder)
     const CommandLineResult visitor = parse(halvaneProgram(), {"--invert-mouse", "--mouse-speed=0.25", "--window", "--solid"});
     EXPECT_TRUE(visitor.options.invertMouse && visitor.options.window && visitor.options.solid);
     EXPECT_EQ(visitor.options.mouseSpeed, 0.25f);
+    // Both programs take the character's model and skin, before or after the folder.
+    for (const ProgramDescription* program : {&halvaneProgram(), &checkProgram()}) {
+        const CommandLineResult result = parse(*program, {"--skin=my skin.pcx", "levels/mine", "--model", "m/tris.md2"});
+        ASSERT_EQ(result.outcome, CommandLineOutcome::Run) << result.text;
+        EXPECT_EQ(result.options.folder + "|" + result.options.model + "|" + result.options.skin,
+                  "levels/mine|m/tris.md2|my skin.pcx");
+        EXPECT_EQ(parse(*program, {"--model="}).text,
+                  std::string(program->name) + ": '' for --model names no file; see '" + program->name + " --help'\n");
+    }
     // After "--" a name that looks like an option is a folder.
     EXPECT_EQ(parse(halvaneProgram(), {"--", "--odd"}).options.folder, "--odd");
     EXPECT_TRUE(parse(halvaneProgram(), {}).options.folder.empty());

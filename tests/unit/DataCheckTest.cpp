@@ -4,6 +4,7 @@
 #include "TgaBytes.h"
 #include "check/CheckCommand.h"
 #include "check/DataCheck.h"
+#include "check/ModelCheck.h"
 #include "data/DataFolder.h"
 
 #include <filesystem>
@@ -112,5 +113,28 @@ INSTANTIATE_TEST_SUITE_P(
                    "the file holds no records: this part of the level is not drawn at all.",
                    "records: 0 (x y z u v each)"}),
     [](const testing::TestParamInfo<WarningRow>& row) { return std::string(row.param.name); });
+
+// The warning compares proportions, not sides: a non-square header against a non-square skin,
+// both ways round, catches a comparison that swaps width and height.
+TEST(DataCheck, SkinProportionsNotSidesDecideTheWarning)
+{
+    const struct {
+        int headerWidth, headerHeight;
+        unsigned skinWidth, skinHeight;
+        bool stretched;
+    } rows[] = {{256, 512, 512, 1024, false}, {512, 256, 1024, 512, false}, {256, 512, 512, 256, true},
+                {512, 256, 256, 512, true},   {256, 128, 300, 150, false},  {256, 256, 256, 512, true}};
+    for (const auto& row : rows) {
+        ModelCheck model;
+        model.header.skinWidth = row.headerWidth;
+        model.header.skinHeight = row.headerHeight;
+        TextureCheck skin;
+        skin.width = row.skinWidth;
+        skin.height = row.skinHeight;
+        checkSkinProportions(model, skin, "skin.pcx");
+        EXPECT_EQ(model.report.warnings.size(), row.stretched ? 1u : 0u)
+            << row.headerWidth << " x " << row.headerHeight << " against " << row.skinWidth << " x " << row.skinHeight;
+    }
+}
 
 }  // namespace

@@ -2,9 +2,12 @@
 // the file and the field, never as an out-of-bounds read.
 #include "Md2TestSupport.h"
 #include "md2/Md2File.h"
+#include "md2/Md2SkinSearch.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -210,6 +213,80 @@ TEST(Md2File, AcceptedDamageStillHasIndicesInRange)
             }
         }
     }
+}
+
+// The skin looked for beside a model: each row stores skin names in a model, puts (empty)
+// files into its folder and names the file found, or "" when none is.
+struct SkinLookupRow {
+    const char* name;
+    std::vector<std::string> stored;
+    std::vector<std::string> files;
+    const char* model;
+    const char* found;
+};
+
+Bytes withSkinNames(const std::vector<std::string>& names)
+{
+    Bytes bytes = smallFile();
+    putInt32(bytes, 20, std::int32_t(names.size()));
+    putInt32(bytes, 44, std::int32_t(bytes.size()));
+    for (const std::string& name : names) {
+        Bytes field(64, 0);
+        std::copy(name.begin(), name.end(), field.begin());
+        bytes.insert(bytes.end(), field.begin(), field.end());
+    }
+    return bytes;
+}
+
+class SkinLookup : public testing::TestWithParam<SkinLookupRow> {};
+
+TEST_P(SkinLookup, FindsTheFirstNameThatStandsBesideTheModel)
+{
+    const SkinLookupRow& row = GetParam();
+    const std::string folder = testing::TempDir() + "halvane_skins_" + row.name + "/";
+    std::filesystem::create_directories(folder);
+    for (const std::string& file : row.files)
+        std::ofstream(folder + file).put('x');
+    const SkinSearch search = findSkin(folder + row.model, withSkinNames(row.stored));
+    EXPECT_EQ(search.found, *row.found ? folder + row.found : "") << search.failure;
+    EXPECT_EQ(search.ok(), *row.found != 0);
+    std::filesystem::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Md2File, SkinLookup,
+    testing::Values(
+        SkinLookupRow{"StoredPathAnyCase", {"players/wanderer/Skin.PCX"}, {"tris.bmp", "sKIN.pcx"}, "tris.md2", "sKIN.pcx"},
+        SkinLookupRow{"BackslashPath", {"models\\x\\skin.pcx"}, {"skin.pcx"}, "tris.md2", "skin.pcx"},
+        SkinLookupRow{"OtherExtension", {"players/x/skin.pcx"}, {"skin.JPG", "skin.png"}, "tris.md2", "skin.png"},
+        SkinLookupRow{"FirstStoredThatStands", {"a.pcx", "b.pcx"}, {"b.pcx", "tris.pcx"}, "tris.md2", "b.pcx"},
+        SkinLookupRow{"ModelsOwnName", {}, {"sydney.bmp", "skin.pcx"}, "sydney.md2", "sydney.bmp"},
+        SkinLookupRow{"UnsafeNamesSkipped", {"players/..", "", "x/\x1b.pcx", "../../tris.png"}, {".pcx", "...pcx", "tris.png"},
+                      "tris.md2", "tris.png"}),
+    [](const testing::TestParamInfo<SkinLookupRow>& row) { return std::string(row.param.name); });
+
+TEST(Md2File, NoSkinFoundNamesEveryNameTried)
+{
+    const std::string folder = testing::TempDir() + "halvane_skins_none/";
+    std::filesystem::create_directories(folder + "skin.pcx");  // a folder, not a picture
+    const SkinSearch search = findSkin(folder + "tris.md2", withSkinNames({"players/x/skin.pcx", "SKIN.tga"}));
+    EXPECT_EQ(search.failure, "no skin found for " + folder + "tris.md2 in " + folder +
+                                  " (looked for skin.pcx, skin.tga, skin.png, skin.jpg, skin.bmp, tris.pcx, tris.tga, "
+                                  "tris.png, tris.jpg, tris.bmp); name one with --skin PICTURE");
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Md2File, SkinNamesThatDoNotFitAreRefused)
+{
+    Bytes bytes = withSkinNames({"skin.pcx"});
+    putInt32(bytes, 20, 2);
+    EXPECT_EQ(findSkin("cut.md2", bytes).failure,
+              "cut.md2: the skin names (offset 264, 128 bytes) do not fit in the file (328 bytes).");
+    putInt32(bytes, 20, -1);
+    EXPECT_EQ(findSkin("cut.md2", bytes).failure, "cut.md2: the number of skins is negative (-1).");
+    putInt32(bytes, 20, 1);
+    putInt32(bytes, 44, 8);
+    EXPECT_EQ(findSkin("cut.md2", bytes).failure, "cut.md2: the skin names (offset 8) start inside the 68-byte header.");
 }
 
 } // namespace

@@ -1,0 +1,102 @@
+#include "md2/Md2SkinSearch.h"
+
+#include "md2/Md2File.h"
+#include "platform/OpenFile.h"
+#include "texture/PictureReader.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+std::string lower(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return text;
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    const auto separator = std::find_if(path.rbegin(), path.rend(), isSeparator);
+    return std::string(separator.base(), path.end());
+}
+
+std::string baseNameOf(const std::string& fileName)
+{
+    const std::size_t dot = fileName.rfind('.');
+    return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
+}
+
+// A name from the file that could climb out of the folder or confuse a console is not opened.
+bool plainFileName(const std::string& name)
+{
+    if (name.empty() || name == "." || name == "..")
+        return false;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F || c == ':';
+    });
+}
+
+void addTry(std::vector<std::string>& tried, const std::string& name)
+{
+    const std::string key = lower(name);
+    if (std::none_of(tried.begin(), tried.end(), [&key](const std::string& t) { return lower(t) == key; }))
+        tried.push_back(name);
+}
+
+void addWithExtensions(std::vector<std::string>& tried, const std::string& baseName)
+{
+    for (const char* extension : PICTURE_EXTENSIONS)
+        addTry(tried, baseName + extension);
+}
+
+std::string listed(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
+}  // namespace
+
+SkinSearch findSkin(const std::string& modelPath, const std::vector<std::uint8_t>& modelBytes)
+{
+    SkinSearch search;
+    const Md2SkinNames names = readMd2SkinNames(modelBytes, modelPath);
+    search.failure = names.failure;
+    if (!search.ok())
+        return search;
+    search.stored = names.names;
+    const std::string folder = modelPath.substr(0, modelPath.size() - fileNameOf(modelPath).size());
+    const std::vector<std::string> files = filesInFolder(folder);
+    std::vector<std::string> storedNameOf;  // for each name tried, the stored name it comes from
+    for (const std::string& stored : search.stored) {
+        const std::string fileName = fileNameOf(stored);
+        if (!plainFileName(fileName))
+            continue;
+        addTry(search.tried, fileName);
+        addWithExtensions(search.tried, baseNameOf(fileName));
+        storedNameOf.resize(search.tried.size(), stored);
+    }
+    addWithExtensions(search.tried, baseNameOf(fileNameOf(modelPath)));
+    for (std::size_t i = 0; i < search.tried.size(); ++i) {
+        const std::string key = lower(search.tried[i]);
+        const auto file = std::find_if(files.begin(), files.end(), [&key](const std::string& f) { return lower(f) == key; });
+        if (file == files.end())
+            continue;
+        search.found = folder + *file;
+        search.storedName = i < storedNameOf.size() ? storedNameOf[i] : "";
+        return search;
+    }
+    search.failure = "no skin found for " + modelPath + " in " + (folder.empty() ? "./" : folder) + " (looked for " +
+                     listed(search.tried) + "); name one with --skin PICTURE";
+    return search;
+}

@@ -1,0 +1,14 @@
+#include "texture/Picture.h"
+
+void startImage(TgaImage& image, unsigned width, unsigned height)
+{
+    image.components = 3;
+    image.width = int(width);
+    image.height = int(height);
+    image.pixels.assign(std::size_t(width) * height * 3, 0);
+}
+
+std::uint8_t* rowFromTop(TgaImage& image, unsigned y)
+{
+    return image.pixels.data() + (std::size_t(image.height) - 1 - y) * std::size_t(image.width) * 3;
+}

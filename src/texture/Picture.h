@@ -1,0 +1,26 @@
+// A character's skin in any of the picture formats it may come in, decoded to the RGB image
+// that the texture table takes: rows bottom-up, as OpenGL takes them.
+#pragma once
+
+#include "texture/TgaImage.h"
+
+#include <cstdint>
+#include <string>
+
+// The largest side of a picture we decode: the RGB image of 8192 x 8192 is 192 MB, and no
+// skin needs more (the driver scales a texture down to what it can hold anyway).
+constexpr unsigned MAX_PICTURE_SIDE = 8192;
+
+// Either the decoded image, with how the file stored it, or the reason it cannot be used.
+struct PictureDecode {
+    TgaImage image;
+    std::string storage;  // "8 bits per pixel with a 256-colour palette, run-length encoded"
+    std::string reason;
+
+    bool ok() const { return reason.empty(); }
+};
+
+// Fills an image of width x height from rows given top row first: row y lands where OpenGL
+// takes the row height - 1 - y.
+void startImage(TgaImage& image, unsigned width, unsigned height);
+std::uint8_t* rowFromTop(TgaImage& image, unsigned y);

@@ -1,0 +1,129 @@
+// The one place stb_image is compiled: PNG, JPEG and BMP only, from memory only (files are
+// opened through our own seam, which takes UTF-8 paths on Windows too).
+#include "texture/StbPicture.h"
+
+#include <algorithm>
+#include <climits>
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_BMP
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_NO_HDR
+#define STBI_FAILURE_USERMSG
+#define STBI_MAX_DIMENSIONS MAX_PICTURE_SIDE
+#include <stb_image.h>
+
+namespace {
+
+unsigned bigEndian16(const std::uint8_t* p)
+{
+    return (unsigned(p[0]) << 8) | p[1];
+}
+
+// Debian's stb_image writes past its Huffman tables when a JPEG table's 16 code counts add up to
+// more than the 256 symbols a table holds (found by our fuzzer); such a file is refused here
+// first. Walks the markers as a decoder does, the entropy-coded data between them included.
+bool jpegHuffmanTablesFit(const std::uint8_t* data, std::size_t size, std::size_t at)
+{
+    while (at + 4 <= size) {
+        const unsigned marker = data[at + 1];
+        if (data[at] != 0xFF || marker == 0xFF || marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            at += data[at] == 0xFF && marker != 0xFF ? 2 : 1;  // entropy-coded data, fill, stuffing, restarts
+            continue;
+        }
+        const std::size_t end = std::min(size, at + 2 + bigEndian16(data + at + 2));
+        // stb_image reads a table's 16 counts even where they reach past the segment's end.
+        for (std::size_t table = at + 4; marker == 0xC4 && table < end;) {
+            unsigned symbols = 0;
+            for (std::size_t i = table + 1; i <= table + 16 && i < size; ++i)
+                symbols += data[i];
+            if (symbols > 256)
+                return false;
+            table += 17 + symbols;
+        }
+        at = end;
+    }
+    return true;
+}
+
+// stb_image copies the first IDAT chunk of a PNG file into a buffer it has not made yet when
+// that chunk is empty (a zero-byte copy from a null pointer, which the compiler may take as a
+// promise that the pointer is not null); such a file is refused here first.
+bool pngFirstDataChunkEmpty(const std::uint8_t* data, std::size_t size)
+{
+    static const std::uint8_t SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (size < 8 || !std::equal(SIGNATURE, SIGNATURE + 8, data))
+        return false;
+    for (std::uint64_t at = 8; at + 8 <= size;) {
+        const std::uint64_t length = (std::uint64_t(bigEndian16(data + at)) << 16) | bigEndian16(data + at + 2);
+        if (std::equal(data + at + 4, data + at + 8, "IDAT"))
+            return length == 0;
+        at += 12 + length;
+    }
+    return false;
+}
+
+std::string storageText(int channels)
+{
+    switch (channels) {
+    case 1: return "grey";
+    case 2: return "grey with alpha (alpha not used)";
+    case 4: return "RGB with alpha (alpha not used)";
+    default: return "RGB";
+    }
+}
+
+}  // namespace
+
+PictureDecode decodeStbPicture(const std::uint8_t* data, std::size_t size)
+{
+    PictureDecode result;
+    if (size > std::size_t(INT_MAX)) {
+        result.reason = "file too large (" + std::to_string(size) + " bytes)";
+        return result;
+    }
+    int width = 0, height = 0, channels = 0;
+    const int length = int(size);
+    if (pngFirstDataChunkEmpty(data, size)) {
+        result.reason = "the PNG picture's first image data chunk is empty";
+        return result;
+    }
+    // stb_image takes for JPEG whatever starts with its start-of-image marker, fill bytes allowed.
+    std::size_t start = 0;
+    while (start < size && data[start] == 0xFF)
+        ++start;
+    const bool jpeg = start > 0 && start < size && data[start] == 0xD8;
+    if (jpeg && !jpegHuffmanTablesFit(data, size, start + 1)) {
+        result.reason = "a Huffman table of the JPEG picture holds more than 256 codes";
+        return result;
+    }
+    if (!stbi_info_from_memory(data, length, &width, &height, &channels)) {
+        result.reason = std::string("not a picture that can be read (") + stbi_failure_reason() + ")";
+        return result;
+    }
+    // stb_image takes a BMP file of height 0 for an image of no rows.
+    if (width <= 0 || height <= 0) {
+        result.reason = "image is empty (width " + std::to_string(width) + ", height " + std::to_string(height) + ")";
+        return result;
+    }
+    if (unsigned(width) > MAX_PICTURE_SIDE || unsigned(height) > MAX_PICTURE_SIDE) {
+        result.reason = std::to_string(width) + " x " + std::to_string(height) + " pixels is over the limit of " +
+                        std::to_string(MAX_PICTURE_SIDE) + " on each side";
+        return result;
+    }
+    stbi_uc* pixels = stbi_load_from_memory(data, length, &width, &height, &channels, 3);
+    if (!pixels) {
+        result.reason = std::string("cannot be decoded (") + stbi_failure_reason() + ")";
+        return result;
+    }
+    startImage(result.image, unsigned(width), unsigned(height));
+    const std::size_t row = std::size_t(width) * 3;
+    for (unsigned y = 0; y < unsigned(height); ++y)
+        std::copy_n(pixels + y * row, row, rowFromTop(result.image, y));
+    stbi_image_free(pixels);
+    result.storage = storageText(channels);
+    return result;
+}

@@ -1,0 +1,18 @@
+// libFuzzer target: any bytes through our entry to stb_image (PNG, JPEG, BMP); a decoded image
+// must be within our limits and match its size.
+#include "texture/StbPicture.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const PictureDecode decoded = decodeStbPicture(data, size);
+    if (!decoded.ok())
+        return 0;
+    const TgaImage& image = decoded.image;
+    const std::size_t expected = std::size_t(image.width) * std::size_t(image.height) * 3;
+    if (image.width <= 0 || image.height <= 0 || unsigned(image.width) > MAX_PICTURE_SIDE ||
+        unsigned(image.height) > MAX_PICTURE_SIDE || image.components != 3 || image.pixels.size() != expected)
+        std::abort();
+    return 0;
+}
