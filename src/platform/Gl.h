@@ -2,14 +2,7 @@
 #pragma once
 
 #ifdef _WIN32
-// MinGW's headers may define these already.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/Win32.h"
 #endif
 #include <GL/gl.h>
 #include <GL/glu.h>

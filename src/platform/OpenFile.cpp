@@ -1,34 +1,12 @@
 #include "platform/OpenFile.h"
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
-namespace {
-
-// An empty result for a path that is not valid UTF-8: such a path names no file we could open.
-std::wstring wide(const std::string& text)
-{
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring result(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, &result[0], length);
-    return result;
-}
-
-}  // namespace
+#include "platform/Win32.h"
 
 std::FILE* openFile(const std::string& path, const char* mode)
 {
-    const std::wstring widePath = wide(path);
-    const std::wstring wideMode = wide(mode);
+    const std::wstring widePath = wideFromUtf8(path);
+    const std::wstring wideMode = wideFromUtf8(mode);
     if (widePath.empty() || wideMode.empty())
         return nullptr;
     return _wfopen(widePath.c_str(), wideMode.c_str());
@@ -36,13 +14,13 @@ std::FILE* openFile(const std::string& path, const char* mode)
 
 bool removeFile(const std::string& path)
 {
-    const std::wstring widePath = wide(path);
+    const std::wstring widePath = wideFromUtf8(path);
     return !widePath.empty() && _wremove(widePath.c_str()) == 0;
 }
 
 bool pathExists(const std::string& path)
 {
-    const std::wstring widePath = wide(path);
+    const std::wstring widePath = wideFromUtf8(path);
     return !widePath.empty() && GetFileAttributesW(widePath.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 

@@ -2,11 +2,7 @@
 // narrow GetModuleFileNameA would turn every letter outside the ANSI code page into '?'.
 #include "platform/ExecutablePath.h"
 
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/Win32.h"
 
 std::string executablePath()
 {
@@ -15,10 +11,5 @@ std::string executablePath()
     // A full buffer means the path was cut: better no path than a wrong one.
     if (length == 0 || length >= sizeof path / sizeof path[0])
         return "";
-    const int size = WideCharToMultiByte(CP_UTF8, 0, path, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    if (size <= 0)
-        return "";
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, path, static_cast<int>(length), &result[0], size, nullptr, nullptr);
-    return result;
+    return utf8FromWide(path, static_cast<int>(length));
 }

@@ -1,13 +1,7 @@
 // The pictures folder on Windows: the user's Pictures known folder, in UTF-8.
 #include "platform/PicturesFolder.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/Win32.h"
 // SHGetKnownFolderPath and FOLDERID_Pictures.
 #include <knownfolders.h>
 #include <shlobj.h>
@@ -16,14 +10,8 @@ std::string picturesFolder()
 {
     PWSTR wide = nullptr;
     std::string folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &wide))) {
-        const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-        if (length > 1) {
-            folder.resize(static_cast<std::size_t>(length));
-            WideCharToMultiByte(CP_UTF8, 0, wide, -1, &folder[0], length, nullptr, nullptr);
-            folder.resize(static_cast<std::size_t>(length - 1));
-        }
-    }
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &wide)))
+        folder = utf8FromWide(wide);
     CoTaskMemFree(wide);
     return folder;
 }

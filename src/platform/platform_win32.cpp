@@ -1,14 +1,7 @@
 // The platform layer on Windows: the performance counter and the cursor functions.
 #include "platform/Platform.h"
 
-// MinGW's headers may define these already.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/Win32.h"
 
 namespace {
 
