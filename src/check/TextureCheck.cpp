@@ -1,7 +1,7 @@
 #include "check/TextureCheck.h"
 
-#include "texture/PictureReader.h"
-#include "texture/TgaReader.h"
+#include "picture/PictureReader.h"
+#include "picture/TgaReader.h"
 
 namespace {
 

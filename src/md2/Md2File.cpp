@@ -2,6 +2,7 @@
 // file length (in 64-bit arithmetic) before anything the header asks for is allocated.
 #include "md2/Md2File.h"
 
+#include "data/LittleEndian.h"
 #include "md2/Md2Sequences.h"
 
 #include <algorithm>
@@ -12,41 +13,6 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-std::uint32_t readUint32(const std::uint8_t* p)
-{
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-std::int32_t readInt32(const std::uint8_t* p)
-{
-    const std::uint32_t bits = readUint32(p);
-    std::int32_t value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-float readFloat(const std::uint8_t* p)
-{
-    const std::uint32_t bits = readUint32(p);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-std::uint16_t readUint16(const std::uint8_t* p)
-{
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
-
-std::int16_t readInt16(const std::uint8_t* p)
-{
-    const std::uint16_t bits = readUint16(p);
-    std::int16_t value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
 
 std::string number(std::int64_t value)
 {

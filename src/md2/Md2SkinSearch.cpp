@@ -2,7 +2,7 @@
 
 #include "md2/Md2File.h"
 #include "platform/OpenFile.h"
-#include "texture/PictureReader.h"
+#include "picture/PictureReader.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 #include "texture/TextureManager.h"
 
 #include "data/LoadFailure.h"
-#include "texture/PictureReader.h"
-#include "texture/TgaReader.h"
+#include "picture/PictureReader.h"
+#include "picture/TgaReader.h"
 
 #include <cstdio>
 
@@ -17,7 +17,7 @@ GLint minificationFilter(bool trilinear, bool mipmapping)
     return trilinear ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR_MIPMAP_NEAREST;
 }
 
-void upload(const TgaImage& image, bool mipmapping)
+void upload(const Image& image, bool mipmapping)
 {
     if (mipmapping)
         gluBuild2DMipmaps(GL_TEXTURE_2D, image.components, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
@@ -51,7 +51,7 @@ int TextureManager::loadSkin(const char* path, bool trilinear, bool mipmapping)
     return addTexture(decoded.image, path, trilinear, mipmapping);
 }
 
-int TextureManager::addTexture(const TgaImage& image, const char* path, bool trilinear, bool mipmapping)
+int TextureManager::addTexture(const Image& image, const char* path, bool trilinear, bool mipmapping)
 {
     fileNames[textureCount] = path;
     glGenTextures(1, &allTextures[textureCount]);

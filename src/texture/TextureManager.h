@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/Gl.h"
-#include "texture/TgaImage.h"
+#include "picture/Image.h"
 
 #include <string>
 
@@ -27,5 +27,5 @@ struct TextureManager {
     void reloadAll(bool trilinear, bool mipmapping);
 
 private:
-    int addTexture(const TgaImage& image, const char* path, bool trilinear, bool mipmapping);
+    int addTexture(const Image& image, const char* path, bool trilinear, bool mipmapping);
 };

@@ -2,6 +2,7 @@
 
 #include "Xvfb.h"
 #include "app/callbacks.h"
+#include "picture/FrameReadBack.h"
 
 #include <GL/freeglut.h>
 #include <cstdio>
@@ -61,8 +62,6 @@ Picture readPicture()
     Picture picture;
     picture.width = GL_TEST_WIDTH;
     picture.height = GL_TEST_HEIGHT;
-    picture.rgb.resize(static_cast<std::size_t>(picture.width) * picture.height * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, picture.width, picture.height, GL_RGB, GL_UNSIGNED_BYTE, picture.rgb.data());
+    picture.rgb = readFrame(picture.width, picture.height);
     return picture;
 }

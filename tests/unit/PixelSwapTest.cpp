@@ -1,7 +1,7 @@
 // Swapping blue and red in packed pixels: every length, so that both the shuffled blocks and
 // the byte-wise rest are checked against swapping pixel by pixel, also through the TGA reader.
-#include "texture/PixelSwap.h"
-#include "texture/TgaReader.h"
+#include "picture/PixelSwap.h"
+#include "picture/TgaReader.h"
 
 #include "TgaBytes.h"
 

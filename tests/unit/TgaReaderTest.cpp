@@ -1,8 +1,8 @@
 // The TGA reader: decoding from memory (good files and a table of broken ones) and from disk;
 // then the skins' other formats: PCX (ours) against ImageMagick's files, and its broken ones.
-#include "texture/PcxReader.h"
-#include "texture/PictureReader.h"
-#include "texture/TgaReader.h"
+#include "picture/PcxReader.h"
+#include "picture/PictureReader.h"
+#include "picture/TgaReader.h"
 
 #include "TgaBytes.h"
 

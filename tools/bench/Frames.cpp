@@ -7,6 +7,7 @@
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/switches.h"
+#include "picture/FrameReadBack.h"
 
 #include <GL/freeglut.h>
 #include <cstdio>
@@ -71,10 +72,7 @@ Picture readBack()
     Picture p;
     p.width = windowWidth;
     p.height = windowHeight;
-    p.rgb.resize(static_cast<std::size_t>(p.width) * p.height * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, p.width, p.height, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.data());
+    p.rgb = readFrame(p.width, p.height);
     return p;
 }
 

@@ -5,7 +5,7 @@
 
 #include "level/ArchitecturePart.h"
 #include "md2/ModelManager.h"
-#include "texture/TgaReader.h"
+#include "picture/TgaReader.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes through our entry to stb_image (PNG, JPEG, BMP); a decoded image
 // must be within our limits and match its size.
-#include "texture/StbPicture.h"
+#include "picture/StbPicture.h"
 
 #include <cstdlib>
 
@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PictureDecode decoded = decodeStbPicture(data, size);
     if (!decoded.ok())
         return 0;
-    const TgaImage& image = decoded.image;
+    const Image& image = decoded.image;
     const std::size_t expected = std::size_t(image.width) * std::size_t(image.height) * 3;
     if (image.width <= 0 || image.height <= 0 || unsigned(image.width) > MAX_PICTURE_SIDE ||
         unsigned(image.height) > MAX_PICTURE_SIDE || image.components != 3 || image.pixels.size() != expected)

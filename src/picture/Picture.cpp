@@ -1,6 +1,6 @@
-#include "texture/Picture.h"
+#include "picture/Picture.h"
 
-void startImage(TgaImage& image, unsigned width, unsigned height)
+void startImage(Image& image, unsigned width, unsigned height)
 {
     image.components = 3;
     image.width = int(width);
@@ -8,7 +8,7 @@ void startImage(TgaImage& image, unsigned width, unsigned height)
     image.pixels.assign(std::size_t(width) * height * 3, 0);
 }
 
-std::uint8_t* rowFromTop(TgaImage& image, unsigned y)
+std::uint8_t* rowFromTop(Image& image, unsigned y)
 {
     return image.pixels.data() + (std::size_t(image.height) - 1 - y) * std::size_t(image.width) * 3;
 }

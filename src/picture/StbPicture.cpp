@@ -1,6 +1,6 @@
 // The one place stb_image is compiled: PNG, JPEG and BMP only, from memory only (files are
 // opened through our own seam, which takes UTF-8 paths on Windows too).
-#include "texture/StbPicture.h"
+#include "picture/StbPicture.h"
 
 #include <algorithm>
 #include <climits>

@@ -3,7 +3,7 @@
 // run-length encoded or not.
 #pragma once
 
-#include "texture/Picture.h"
+#include "picture/Picture.h"
 
 #include <cstddef>
 #include <cstdint>

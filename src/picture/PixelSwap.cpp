@@ -1,4 +1,4 @@
-#include "texture/PixelSwap.h"
+#include "picture/PixelSwap.h"
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #include <tmmintrin.h>

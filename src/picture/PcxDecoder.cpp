@@ -1,6 +1,8 @@
 // The PCX decoder: header checks first, then one scan line at a time, each read checked against
 // the real size. A scan line holds every plane of one row, bytesPerLine bytes each.
-#include "texture/PcxReader.h"
+#include "picture/PcxReader.h"
+
+#include "data/LittleEndian.h"
 
 #include <algorithm>
 #include <vector>
@@ -24,23 +26,18 @@ struct PcxHeader {
     unsigned bytesPerLine = 0;
 };
 
-unsigned littleEndian16(const std::uint8_t* p)
-{
-    return static_cast<unsigned>(p[0]) | (static_cast<unsigned>(p[1]) << 8);
-}
-
 PcxHeader readHeader(const std::uint8_t* d)
 {
     PcxHeader h;
     h.manufacturer = d[0];
     h.encoding = d[2];
     h.bitsPerPlane = d[3];
-    h.xMin = littleEndian16(d + 4);
-    h.yMin = littleEndian16(d + 6);
-    h.xMax = littleEndian16(d + 8);
-    h.yMax = littleEndian16(d + 10);
+    h.xMin = readUint16(d + 4);
+    h.yMin = readUint16(d + 6);
+    h.xMax = readUint16(d + 8);
+    h.yMax = readUint16(d + 10);
     h.planes = d[65];
-    h.bytesPerLine = littleEndian16(d + 66);
+    h.bytesPerLine = readUint16(d + 66);
     return h;
 }
 
@@ -154,7 +151,7 @@ std::string storageText(const PcxHeader& h)
            " bytes per line and plane";
 }
 
-std::string decodeLines(const PcxHeader& h, const std::uint8_t* data, std::size_t size, TgaImage& image)
+std::string decodeLines(const PcxHeader& h, const std::uint8_t* data, std::size_t size, Image& image)
 {
     const unsigned width = h.xMax - h.xMin + 1;
     const unsigned height = h.yMax - h.yMin + 1;
@@ -201,7 +198,7 @@ PictureDecode decodePcx(const std::uint8_t* data, std::size_t size)
     if (result.ok())
         result.reason = decodeLines(h, data, dataEnd, result.image);
     if (!result.ok()) {
-        result.image = TgaImage();
+        result.image = Image();
         return result;
     }
     result.storage = storageText(h);

@@ -1,7 +1,7 @@
 // Reading 24-bit true-colour TGA files (uncompressed or run-length encoded) into RGB images.
 #pragma once
 
-#include "texture/TgaImage.h"
+#include "picture/Image.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +23,7 @@ TgaLayout inspectTga(const std::uint8_t* header, std::uint64_t fileSize);
 
 // Either the decoded image, with how the file stored it, or the reason it cannot be used.
 struct TgaDecode {
-    TgaImage image;
+    Image image;
     TgaLayout layout;
     std::string reason;
 
@@ -32,7 +32,7 @@ struct TgaDecode {
 
 // Completes an image whose pixels are already R, G, B in file row order: its size and
 // components, and the rows turned bottom-up for a file stored top-down.
-void finishTgaImage(TgaImage& image, const TgaLayout& layout);
+void finishTgaImage(Image& image, const TgaLayout& layout);
 
 // Decodes the bytes of a whole TGA file. Never prints or ends the process; the reason
 // names the field or the problem (but not the file, which this function does not know).

@@ -1,9 +1,9 @@
-#include "texture/PictureReader.h"
+#include "picture/PictureReader.h"
 
 #include "data/ReadWholeFile.h"
-#include "texture/PcxReader.h"
-#include "texture/StbPicture.h"
-#include "texture/TgaReader.h"
+#include "picture/PcxReader.h"
+#include "picture/StbPicture.h"
+#include "picture/TgaReader.h"
 
 #include <cctype>
 #include <cerrno>

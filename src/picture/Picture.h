@@ -2,7 +2,7 @@
 // that the texture table takes: rows bottom-up, as OpenGL takes them.
 #pragma once
 
-#include "texture/TgaImage.h"
+#include "picture/Image.h"
 
 #include <cstdint>
 #include <string>
@@ -13,7 +13,7 @@ constexpr unsigned MAX_PICTURE_SIDE = 8192;
 
 // Either the decoded image, with how the file stored it, or the reason it cannot be used.
 struct PictureDecode {
-    TgaImage image;
+    Image image;
     std::string storage;  // "8 bits per pixel with a 256-colour palette, run-length encoded"
     std::string reason;
 
@@ -22,5 +22,5 @@ struct PictureDecode {
 
 // Fills an image of width x height from rows given top row first: row y lands where OpenGL
 // takes the row height - 1 - y.
-void startImage(TgaImage& image, unsigned width, unsigned height);
-std::uint8_t* rowFromTop(TgaImage& image, unsigned y);
+void startImage(Image& image, unsigned width, unsigned height);
+std::uint8_t* rowFromTop(Image& image, unsigned y);

@@ -1,10 +1,10 @@
 // Reading a TGA file from disk: open, announce, then decode. An uncompressed image is read
 // header first and then its pixels into the image; anything else is read whole and decoded in memory.
-#include "texture/TgaReader.h"
+#include "picture/TgaReader.h"
 
 #include "data/ReadWholeFile.h"
 #include "platform/OpenFile.h"
-#include "texture/PixelSwap.h"
+#include "picture/PixelSwap.h"
 
 #include <cerrno>
 #include <cstdio>

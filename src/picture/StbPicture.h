@@ -1,7 +1,7 @@
 // PNG, JPEG and BMP pictures through stb_image, a well-kept decoder, built with these formats only.
 #pragma once
 
-#include "texture/Picture.h"
+#include "picture/Picture.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // reader as before. The level's textures are TGA only and go to readTga directly.
 #pragma once
 
-#include "texture/Picture.h"
+#include "picture/Picture.h"
 
 #include <string>
 

@@ -1,7 +1,8 @@
 // The TGA decoder: header checks first, then pixels, each read checked against the real size.
-#include "texture/TgaReader.h"
+#include "picture/TgaReader.h"
 
-#include "texture/PixelSwap.h"
+#include "data/LittleEndian.h"
+#include "picture/PixelSwap.h"
 
 #include <algorithm>
 
@@ -27,21 +28,16 @@ struct TgaHeader {
     unsigned descriptor = 0;
 };
 
-unsigned littleEndian16(const std::uint8_t* p)
-{
-    return static_cast<unsigned>(p[0]) | (static_cast<unsigned>(p[1]) << 8);
-}
-
 TgaHeader readHeader(const std::uint8_t* d)
 {
     TgaHeader h;
     h.idLength = d[0];
     h.colourMapType = d[1];
     h.imageType = d[2];
-    h.colourMapLength = littleEndian16(d + 5);
+    h.colourMapLength = readUint16(d + 5);
     h.colourMapEntryBits = d[7];
-    h.width = littleEndian16(d + 12);
-    h.height = littleEndian16(d + 14);
+    h.width = readUint16(d + 12);
+    h.height = readUint16(d + 14);
     h.bits = d[16];
     h.descriptor = d[17];
     return h;
@@ -103,7 +99,7 @@ std::string decodeRunLength(const std::uint8_t* src, std::uint64_t size, std::ui
 }
 
 // OpenGL takes the first row as the bottom one; a top-left origin file stores the top row first.
-void flipRows(TgaImage& image)
+void flipRows(Image& image)
 {
     const std::size_t row = std::size_t(image.width) * PIXEL_BYTES;
     for (std::size_t low = 0, high = std::size_t(image.height) - 1; low < high; ++low, --high)
@@ -149,7 +145,7 @@ TgaLayout inspectTga(const std::uint8_t* header, std::uint64_t fileSize)
     return layout;
 }
 
-void finishTgaImage(TgaImage& image, const TgaLayout& layout)
+void finishTgaImage(Image& image, const TgaLayout& layout)
 {
     image.components = int(PIXEL_BYTES);
     image.width = int(layout.width);
@@ -171,7 +167,7 @@ TgaDecode decodeTga(const std::uint8_t* data, std::size_t size)
     if (!result.ok())
         return result;
 
-    TgaImage& image = result.image;
+    Image& image = result.image;
     const std::uint64_t pixelCount = std::uint64_t(layout.width) * layout.height;
     const std::uint64_t available = size - layout.pixelStart;
     const std::uint8_t* pixelData = data + layout.pixelStart;
@@ -182,7 +178,7 @@ TgaDecode decodeTga(const std::uint8_t* data, std::size_t size)
         image.pixels.assign(pixelData, pixelData + pixelCount * PIXEL_BYTES);
     }
     if (!result.ok()) {
-        result.image = TgaImage();
+        result.image = Image();
         return result;
     }
     swapBlueAndRed(image.pixels.data(), image.pixels.size());

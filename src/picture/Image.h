@@ -1,10 +1,11 @@
-// One decoded TGA picture as OpenGL takes it: RGB bytes, rows bottom to top.
+// One decoded picture, whatever its file format, as OpenGL takes it: RGB bytes, rows bottom
+// to top.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-struct TgaImage {
+struct Image {
     int components = 0;  // bytes per pixel, handed to OpenGL as the internal format
     int width = 0;
     int height = 0;
