@@ -35,6 +35,7 @@ bool roomsBuilt = false;
 
 Camera startView;
 WallSet solidWallSet;
+Building building;
 
 bool showHelp = false;
 bool wireframe = false;

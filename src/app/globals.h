@@ -2,6 +2,7 @@
 // They are defined, in their construction order, in globals.cpp.
 #pragma once
 
+#include "building/Building.h"
 #include "collision/WallSet.h"
 #include "level/ArchitecturePart.h"
 #include "level/Level.h"
@@ -53,3 +54,5 @@ extern bool roomsBuilt;
 extern Camera startView;
 // The walls that stop the visitor while solid walls are on (the switch is with the others).
 extern WallSet solidWallSet;
+// The user's building (--level); without one it stays empty and our hall is shown.
+extern Building building;
