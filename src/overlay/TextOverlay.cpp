@@ -1,10 +1,14 @@
 #include "overlay/TextOverlay.h"
 
 #include "math/FrameTimer.h"
+#include "overlay/GlyphTexture.h"
 #include "platform/Gl.h"
 
-#include <GL/freeglut.h>
 #include <cstdio>
+#include <cstring>
+#ifndef __EMSCRIPTEN__
+#include <GL/freeglut.h>  // glutBitmapCharacter, which the browser does not have
+#endif
 
 const char* const HELP_TEXT =
     "F1  -  show help on/off\nF2  -  show framerate on/off\nF3  -  wireframe on/off\n"
@@ -15,32 +19,44 @@ namespace {
 
 constexpr float LINE_HEIGHT = 15.0f;
 
-// Draws the lines of a text from (x, y) downwards in the current colour.
-void drawLines(const char* text, float x, float y)
+// One line in GLUT's font at its own size, or from the glyph texture.
+void drawLine(const char* begin, const char* end, float x, float y, const GlyphFrame& frame)
 {
-    glRasterPos2f(x, y);
-    for (const char* c = text; *c; ++c) {
-        if (*c == '\n') {
-            y -= LINE_HEIGHT;
-            glRasterPos2f(x, y);
-        } else {
+#ifndef __EMSCRIPTEN__
+    if (frame.scale == 0) {
+        glRasterPos2f(x, y);
+        for (const char* c = begin; c != end; ++c)
             glutBitmapCharacter(GLUT_BITMAP_9_BY_15, static_cast<unsigned char>(*c));
-        }
+        return;
+    }
+#endif
+    drawGlyphLine(begin, end, x, y, frame);
+}
+
+// Draws the lines of a text from (x, y) downwards in the current colour.
+void drawLines(const char* text, float x, float y, const GlyphFrame& frame)
+{
+    for (const char* line = text;; y -= LINE_HEIGHT) {
+        const char* end = line + std::strcspn(line, "\n");
+        drawLine(line, end, x, y, frame);
+        if (*end == '\0')
+            return;
+        line = end + 1;
     }
 }
 
 // White on a one-pixel dark shadow, so that a text stays readable on light and dark walls alike.
-void drawReadable(const char* text, float x, float y)
+void drawReadable(const char* text, float x, float y, const GlyphFrame& frame)
 {
     glColor3f(0.0f, 0.0f, 0.0f);
-    drawLines(text, x + 1.0f, y - 1.0f);
+    drawLines(text, x + 1.0f, y - 1.0f, frame);
     glColor3f(1.0f, 1.0f, 1.0f);
-    drawLines(text, x, y);
+    drawLines(text, x, y, frame);
 }
 
 }  // namespace
 
-TextOverlay::TextOverlay(FrameTimer* frameTimer) : showModelInfo(false), messageFrames(0), timer(frameTimer)
+TextOverlay::TextOverlay(FrameTimer* frameTimer) : showModelInfo(false), messageFrames(0), timer(frameTimer), glyphs{}
 {
     setMessage("");
     setModelInfo("");
@@ -66,6 +82,12 @@ void TextOverlay::setModelInfo(const char* text)
 
 void TextOverlay::draw()
 {
+    glyphs = glyphFrame();
+    if (glyphs.scale != 0) {
+        drawFromGlyphTexture();
+        return;
+    }
+#ifndef __EMSCRIPTEN__
     // Text is neither textured by the last texel the scene used nor hidden behind a wall
     // close to the eye; the scene's own state comes back untouched afterwards.
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
@@ -74,29 +96,58 @@ void TextOverlay::draw()
     beginOrtho();
     glPushMatrix();
     glLoadIdentity();
-    if (messageFrames != 0) {
-        drawText(message, 300);
-        --messageFrames;
+    drawTexts();
+    glPopMatrix();
+    endOrtho();
+    glPopAttrib();
+#endif
+}
+
+// Without the attribute stack (the browser has none): the glyph texture's states are put back
+// one by one, and the current colour stays the white the text ends with, the colour the program
+// draws everything else in.
+void TextOverlay::drawFromGlyphTexture()
+{
+    if (glyphs.width <= 0 || glyphs.height <= 0) {
+        countMessageDown();
+        return;
     }
+    beginOrtho();
+    glPushMatrix();
+    const GlyphStates states = beginGlyphs(glyphs);
+    drawTexts();
+    endGlyphs(states);
+    glPopMatrix();
+    endOrtho();
+}
+
+void TextOverlay::drawTexts()
+{
+    if (messageFrames != 0)
+        drawText(message, 300);
+    countMessageDown();
     if (showModelInfo)
         drawText(modelInfo, 400);
     if (timer->fpsEnabled)
         drawFrameRate();
-    glPopMatrix();
-    endOrtho();
-    glPopAttrib();
+}
+
+void TextOverlay::countMessageDown()
+{
+    if (messageFrames != 0)
+        --messageFrames;
 }
 
 void TextOverlay::drawText(const char* text, int y)
 {
-    drawReadable(text, 30.0f, static_cast<float>(y));
+    drawReadable(text, 30.0f, static_cast<float>(y), glyphs);
 }
 
 void TextOverlay::drawFrameRate()
 {
     char line[FRAME_RATE_LINE_SIZE];
     formatFrameRate(line, timer->frameDelay, timer->fps, timer->speedFactor);
-    drawReadable(line, 10.0f, 450.0f);
+    drawReadable(line, 10.0f, 450.0f, glyphs);
 }
 
 void TextOverlay::beginOrtho()

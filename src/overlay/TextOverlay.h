@@ -1,6 +1,9 @@
 // Text over the finished picture: a timed message, the model information and the
-// frame-rate line, in a fixed 640 x 480 coordinate system with GLUT's 9 x 15 font.
+// frame-rate line, in a fixed 640 x 480 coordinate system with GLUT's 9 x 15 font (drawn from a
+// texture of the same glyphs in the browser, and magnified on screens of 1440 rows and more).
 #pragma once
+
+#include "overlay/GlyphTexture.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +25,8 @@ struct TextOverlay {
     FrameTimer* timer;
     char message[OVERLAY_TEXT_SIZE];
     char modelInfo[OVERLAY_TEXT_SIZE];
+    // Where and how big this frame's letters are; scale 0 while GLUT's font draws them.
+    GlyphFrame glyphs;
 
     explicit TextOverlay(FrameTimer* frameTimer);
 
@@ -31,6 +36,9 @@ struct TextOverlay {
     void setModelInfo(const char* text);
 
     void draw();
+    void drawFromGlyphTexture();
+    void drawTexts();
+    void countMessageDown();
     void drawText(const char* text, int y);
     void drawFrameRate();
     void beginOrtho();

@@ -1,3 +1,5 @@
+// Framebuffer objects (OpenGL 3.0, which Mesa has) come from libGL's own prototypes.
+#define GL_GLEXT_PROTOTYPES 1
 #include "GlContext.h"
 
 #include "Xvfb.h"
@@ -63,5 +65,42 @@ Picture readPicture()
     picture.width = GL_TEST_WIDTH;
     picture.height = GL_TEST_HEIGHT;
     picture.rgb = readFrame(picture.width, picture.height);
+    return picture;
+}
+
+OffscreenFrame::OffscreenFrame(int width, int height) : width_(width), height_(height)
+{
+    useGlContext();
+    glGenFramebuffers(1, &framebuffer_);
+    glGenRenderbuffers(1, &colour_);
+    glGenRenderbuffers(1, &depth_);
+    glBindRenderbuffer(GL_RENDERBUFFER, colour_);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    glBindRenderbuffer(GL_RENDERBUFFER, depth_);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
+    glViewport(0, 0, width, height);
+}
+
+OffscreenFrame::~OffscreenFrame()
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glDeleteFramebuffers(1, &framebuffer_);
+    glDeleteRenderbuffers(1, &colour_);
+    glDeleteRenderbuffers(1, &depth_);
+    useGlContext();
+}
+
+Picture OffscreenFrame::read() const
+{
+    glFinish();
+    Picture picture;
+    picture.width = width_;
+    picture.height = height_;
+    picture.rgb.resize(static_cast<std::size_t>(width_) * height_ * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width_, height_, GL_RGB, GL_UNSIGNED_BYTE, picture.rgb.data());
     return picture;
 }

@@ -34,3 +34,19 @@ struct Picture {
 };
 
 Picture readPicture();
+
+// A colour and depth framebuffer of any size in the test context, for pictures that the
+// 640 x 480 window cannot hold; drawing goes there, with the viewport on all of it, until it ends.
+class OffscreenFrame {
+public:
+    OffscreenFrame(int width, int height);
+    ~OffscreenFrame();
+    OffscreenFrame(const OffscreenFrame&) = delete;
+    OffscreenFrame& operator=(const OffscreenFrame&) = delete;
+
+    Picture read() const;
+
+private:
+    int width_, height_;
+    GLuint framebuffer_ = 0, colour_ = 0, depth_ = 0;
+};

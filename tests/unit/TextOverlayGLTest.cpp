@@ -3,7 +3,9 @@
 #include "math/FrameTimer.h"
 #include "overlay/TextOverlay.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -147,6 +149,140 @@ TEST_F(TextOverlayGLTest, DrawingLeavesTheMatrixStacksAsTheyWere)
     EXPECT_EQ(projectionDepth, 1);
     EXPECT_EQ(modelviewDepth, 1);
     EXPECT_EQ(mode, GL_MODELVIEW);
+}
+
+// Every character the overlay can print (all but the line break and the end), in lines of 32 at
+// the message's place, with the model information and the frame-rate line at theirs.
+void showEveryCharacter(TextOverlay& overlay, FrameTimer& timer)
+{
+    std::string text;
+    for (int c = 1, column = 0; c < 256; ++c) {
+        if (c == '\n')
+            continue;
+        text += static_cast<char>(c);
+        if (++column % 32 == 0)
+            text += '\n';
+    }
+    overlay.setMessage(text.c_str());
+    overlay.messageFrames = MESSAGE_UNTIL_REPLACED;
+    overlay.showModelInfo = true;
+    overlay.setModelInfo("md2modelinformation:\nposition:   1.500000   -2.250000   0.000000\nangle:      90.000000");
+    timer.fpsEnabled = true;
+    timer.frameDelay = 0.016f;
+    timer.fps = 62.5f;
+    timer.speedFactor = 0.96f;
+}
+
+// The overlay drawn by `draw` over a grey picture (so that a glyph's background must stay
+// see-through) in an offscreen frame of the given size.
+Picture drawOverGrey(int width, int height, const std::function<void()>& draw)
+{
+    OffscreenFrame frame(width, height);
+    applySceneState();
+    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    draw();
+    return frame.read();
+}
+
+int countWhite(const Picture& picture)
+{
+    int white = 0;
+    for (std::size_t i = 0; i + 2 < picture.rgb.size(); i += 3)
+        white += picture.rgb[i] == 255 && picture.rgb[i + 1] == 255 && picture.rgb[i + 2] == 255;
+    return white;
+}
+
+struct WindowSize {
+    int width, height;
+};
+
+class GlyphTextureGLTest : public testing::TestWithParam<WindowSize> {};
+
+// Below 1440 rows GLUT's font draws the overlay; the texture at scale 1 must put the very same
+// pixels there, wherever the 640 x 480 system's positions fall between pixels.
+TEST_P(GlyphTextureGLTest, TextureDrawsEveryCharacterOnTheSamePixelsAsGlut)
+{
+    const WindowSize size = GetParam();
+    FrameTimer timer;
+    TextOverlay overlay{&timer};
+    showEveryCharacter(overlay, timer);
+    const Picture glut = drawOverGrey(size.width, size.height, [&] { overlay.draw(); });
+    ASSERT_EQ(overlay.glyphs.scale, 0) << "GLUT's font must draw below 1440 rows";
+    const Picture texture = drawOverGrey(size.width, size.height, [&] {
+        overlay.glyphs = GlyphFrame{0, 0, size.width, size.height, 1};
+        overlay.drawFromGlyphTexture();
+    });
+    EXPECT_GT(countWhite(glut), 3000);
+    int different = 0, firstX = -1, firstY = -1;
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x) {
+            const Rgb a = glut.at(x, y), b = texture.at(x, y);
+            if (a.r == b.r && a.g == b.g && a.b == b.b)
+                continue;
+            if (different++ == 0)
+                firstX = x, firstY = y;
+        }
+    EXPECT_EQ(different, 0) << "first at (" << firstX << ", " << firstY << ")";
+    if (HasFailure()) {
+        glut.save("GlyphTextureGLTest-glut.ppm");
+        texture.save("GlyphTextureGLTest-texture.ppm");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowSizes, GlyphTextureGLTest,
+                         testing::Values(WindowSize{640, 480}, WindowSize{1366, 768}, WindowSize{1000, 701},
+                                         WindowSize{2000, 1439}),
+                         [](const testing::TestParamInfo<WindowSize>& size) {
+                             return std::to_string(size.param.width) + "x" + std::to_string(size.param.height);
+                         });
+
+// From 1440 rows on, the overlay is the one of a window `scale` times smaller (GLUT's font at 720
+// rows), every pixel a scale x scale block, and the scene's state comes back as it was.
+TEST(GlyphTextureMagnifiedGLTest, BigScreensShowTheSevenHundredTwentyRowOverlayEnlarged)
+{
+    const struct {
+        int width, height, scale;
+    } screens[] = {{2560, 1440, 2}, {1920, 1440, 2}, {3840, 2160, 3}};
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(std::to_string(screen.width) + "x" + std::to_string(screen.height));
+        FrameTimer timer;
+        TextOverlay overlay{&timer};
+        showEveryCharacter(overlay, timer);
+        const int smallWidth = screen.width / screen.scale, smallHeight = screen.height / screen.scale;
+        const Picture small = drawOverGrey(smallWidth, smallHeight, [&] { overlay.draw(); });
+        EXPECT_EQ(overlay.glyphs.scale, 0);
+        GLuint sceneTexture = 0;
+        GLint bound = 0, projectionDepth = 0, modelviewDepth = 0;
+        const Picture big = drawOverGrey(screen.width, screen.height, [&] {
+            glGenTextures(1, &sceneTexture);
+            glBindTexture(GL_TEXTURE_2D, sceneTexture);
+            overlay.draw();
+            glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+            glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &projectionDepth);
+            glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &modelviewDepth);
+            EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D) && glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_CULL_FACE));
+            EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
+        });
+        glDeleteTextures(1, &sceneTexture);
+        EXPECT_EQ(overlay.glyphs.scale, screen.scale);
+        EXPECT_EQ(static_cast<GLuint>(bound), sceneTexture);
+        EXPECT_EQ(projectionDepth, 1);
+        EXPECT_EQ(modelviewDepth, 1);
+        EXPECT_GT(countWhite(small), 3000);
+        int different = 0;
+        for (int y = 0; y < screen.height; ++y)
+            for (int x = 0; x < screen.width; ++x) {
+                const Rgb a = big.at(x, y), b = small.at(x / screen.scale, y / screen.scale);
+                different += a.r != b.r || a.g != b.g || a.b != b.b;
+            }
+        EXPECT_EQ(different, 0);
+        if (HasFailure())
+            big.save("GlyphTextureMagnifiedGLTest-failure.ppm");
+    }
 }
 
 }  // namespace
