@@ -99,6 +99,7 @@ TEST(Slide, ADoorwayLetsThroughOnlyWhatFits)
         {2 * R - 0.02f, 0.25f, {0.1f, 0, 3}, {0.1f, 0, -3}},
         // After a long frame (0.7 s, a step of 6), from touching the wall, at 60 degrees to it.
         {1.0f, 0.0f, {-2, 0, R}, {1, 0, R - 5.196f}},
+        {2 * R - 0.02f, 0.0f, {-2, 0, R}, {1, 0, R - 5.196f}},
     };
     for (const auto& row : rows) {
         const float h = row.width / 2, d = row.depth;
