@@ -8,40 +8,30 @@
 #include <filesystem>
 #include <fstream>
 
-namespace {
-
 #ifndef _WIN32
 TEST(PicturesFolder, FromTheUserDirsFileInTheHomeFoldersConfig)
 {
-    namespace fs = std::filesystem;
-    const std::string home = testing::TempDir() + "halvane-pictures-home";
-    fs::create_directories(home + "/.config");
-    fs::create_directories(home + "/Bilder");
-    fs::create_directories(home + "/Meine Bilder");
-    const struct {
-        const char* what;
-        std::string text;  // of user-dirs.dirs; empty: there is none
-        std::string folder;
-    } rows[] = {
-        {"home", "# written by xdg-user-dirs-update\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n", home + "/Bilder"},
-        {"quoted, indented", "XDG_DESKTOP_DIR=\"$HOME\"\n  XDG_PICTURES_DIR=\"$HOME/Meine Bilder\"\n", home + "/Meine Bilder"},
-        {"last of two", "XDG_PICTURES_DIR=\"$HOME/Meine Bilder\"\nXDG_PICTURES_DIR=\"" + home + "/Bilder\"\n", home + "/Bilder"},
-        {"trailing slash", "XDG_PICTURES_DIR=\"$HOME/Bilder/\"\r\n", home + "/Bilder"},
-        {"no file", "", home},
+    const std::string home = testing::TempDir() + "halvane-pictures-home", dirs = home + "/.config/user-dirs.dirs";
+    for (const char* folder : {"/.config", "/Bilder", "/Meine Bilder"})
+        std::filesystem::create_directories(home + folder);
+    const std::pair<std::string, std::string> rows[] = {  // user-dirs.dirs ("": none), the folder in home
+        {"# written by xdg-user-dirs-update\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n", "/Bilder"},
+        {"XDG_DESKTOP_DIR=\"$HOME\"\n  XDG_PICTURES_DIR=\"$HOME/Meine Bilder\"\n", "/Meine Bilder"},
+        {"XDG_PICTURES_DIR=\"$HOME/Meine Bilder\"\nXDG_PICTURES_DIR=\"" + home + "/Bilder\"\n", "/Bilder"},
+        {"XDG_PICTURES_DIR=\"$HOME/Bilder/\"\r\n", "/Bilder"},
+        {"", ""},
     };
     const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     setenv("HOME", home.c_str(), 1);
     unsetenv("XDG_CONFIG_HOME");
     unsetenv("XDG_PICTURES_DIR");
-    for (const auto& row : rows) {
-        fs::remove(home + "/.config/user-dirs.dirs");
-        if (!row.text.empty())
-            std::ofstream(home + "/.config/user-dirs.dirs") << row.text;
-        EXPECT_EQ(picturesFolder(), row.folder) << row.what;
+    for (const auto& [text, folder] : rows) {
+        std::filesystem::remove(dirs);
+        if (!text.empty())
+            std::ofstream(dirs) << text;
+        EXPECT_EQ(picturesFolder(), home + folder) << text;
     }
     setenv("HOME", savedHome.c_str(), 1);
-    fs::remove_all(home);
+    std::filesystem::remove_all(home);
 }
 #endif
-
-}  // namespace
