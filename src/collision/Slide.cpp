@@ -120,7 +120,8 @@ Vec3 slideVisitor(const WallSet& walls, Vec3 from, Vec3 to, float radius)
         for (int round = 0; round < PUSH_ROUNDS && pushOut(walls, nx, nz, radius); ++round) {
         }
         const float reach = deepestReach(walls, nx, nz, radius);
-        // A visitor already reaching into a wall stands in a slit, if in any: it may leave it.
+        // A visitor already reaching into a wall (switched on inside a slit, say) may leave by
+        // either side; slits hold for a visitor clear of the walls.
         if (reach > allowed || crossesAny(walls, x, z, nx, nz) ||
             (allowed <= TOUCH && squeezesThrough(walls, x, z, nx, nz, radius)))
             break;
