@@ -69,6 +69,28 @@ bool crossesAny(const WallSet& walls, float x0, float z0, float x1, float z1)
     return false;
 }
 
+// Whether the way from (x0, z0) to (x1, z1) passes between the end of a wall and another wall
+// that stand closer together than the body is wide. Both ends of a piece may be clear of the
+// walls and the way between them still lead through such a slit, when a piece reaches past it.
+bool squeezesThrough(const WallSet& walls, float x0, float z0, float x1, float z1, float radius)
+{
+    const float narrow = 2.0f * (radius - TOUCH);
+    for (const WallSegment& s : walls.segments)
+        for (const bool first : {true, false}) {
+            const float px = first ? s.ax : s.bx, pz = first ? s.az : s.bz;
+            // A way through a slit passes one of its sides within the radius.
+            if (closestTo({x0, z0, x1, z1}, px, pz).distanceSquared >= radius * radius)
+                continue;
+            for (const WallSegment& other : walls.segments) {
+                const Closest c = closestTo(other, px, pz);
+                if (c.distanceSquared > 0.0f && c.distanceSquared < narrow * narrow &&
+                    crosses({px, pz, px - c.dx, pz - c.dz}, x0, z0, x1, z1))
+                    return true;
+            }
+        }
+    return false;
+}
+
 }  // namespace
 
 float deepestReach(const WallSet& walls, float x, float z, float radius)
@@ -98,7 +120,10 @@ Vec3 slideVisitor(const WallSet& walls, Vec3 from, Vec3 to, float radius)
         for (int round = 0; round < PUSH_ROUNDS && pushOut(walls, nx, nz, radius); ++round) {
         }
         const float reach = deepestReach(walls, nx, nz, radius);
-        if (reach > allowed || crossesAny(walls, x, z, nx, nz))
+        // A visitor already reaching into a wall (switched on inside a slit, say) may leave by
+        // either side; slits hold for a visitor clear of the walls.
+        if (reach > allowed || crossesAny(walls, x, z, nx, nz) ||
+            (allowed <= TOUCH && squeezesThrough(walls, x, z, nx, nz, radius)))
             break;
         allowed = std::max(TOUCH, reach);
         x = nx;

@@ -8,10 +8,11 @@
 float deepestReach(const WallSet& walls, float x, float z, float radius);
 
 // Where a visitor standing at `from` ends when it means to go to `to` (only x and z count; y
-// is kept). Long steps are taken in pieces of at most half the radius, so that no piece can
-// cross a wall, however thin; each piece is pushed back out of the walls it reaches into,
-// which keeps the part of the step along a wall (sliding). A piece that cannot be freed, or
-// that would end on the far side of a wall, is not taken.
+// is kept). Long steps are taken in pieces of at most half the radius, so that a piece that
+// reaches into a wall, however thin, still ends on its near side; each piece is pushed back out
+// of the walls it reaches into, which keeps the part of the step along a wall (sliding). A piece
+// that cannot be freed, that would end on the far side of a wall, or whose way leads between a
+// wall's end and another wall closer together than the body is wide (a slit), is not taken.
 Vec3 slideVisitor(const WallSet& walls, Vec3 from, Vec3 to, float radius);
 
 // The visitor's size. Our doorways (between the hall and the first chamber and between the

@@ -16,7 +16,7 @@ struct FrameTimer {
     std::int64_t last = 0;
     float frameDelay = 0.0f;
     float targetFps = 0.0f;
-    float speedFactor = 0.0f;
+    float speedFactor = 0.0f;  // at most that of a quarter-second frame, however long a stall
     Clock* clock = nullptr;
 
     // All zero until the scene set-up replaces it with a running timer.

@@ -17,6 +17,14 @@ TEST(FrameTimer, SpeedFactorFollowsTheFrameDelay)
     clock.advanceSeconds(1.0 / 60.0);
     timer.update();
     EXPECT_NEAR(timer.speedFactor, 1.0f, 1e-4f);
+    // A stall of 0.7 s moves things as far as a frame of 0.25 s.
+    clock.advanceSeconds(0.7);
+    timer.update();
+    EXPECT_NEAR(timer.frameDelay, 0.7f, 1e-6f);
+    EXPECT_NEAR(timer.speedFactor, 15.0f, 1e-3f);
+    clock.advanceSeconds(0.25);
+    timer.update();
+    EXPECT_NEAR(timer.speedFactor, 15.0f, 1e-3f);
 }
 
 TEST(FrameTimer, NoTimeBetweenUpdatesCountsAsOnTarget)

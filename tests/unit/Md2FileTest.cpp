@@ -260,6 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
         SkinLookupRow{"BackslashPath", {"models\\x\\skin.pcx"}, {"skin.pcx"}, "tris.md2", "skin.pcx"},
         SkinLookupRow{"OtherExtension", {"players/x/skin.pcx"}, {"skin.JPG", "skin.png"}, "tris.md2", "skin.png"},
         SkinLookupRow{"FirstStoredThatStands", {"a.pcx", "b.pcx"}, {"b.pcx", "tris.pcx"}, "tris.md2", "b.pcx"},
+        SkinLookupRow{"FirstStoredInAnyFormat", {"a.pcx", "b.pcx"}, {"a.png", "b.pcx"}, "tris.md2", "a.png"},
         SkinLookupRow{"ModelsOwnName", {}, {"sydney.bmp", "skin.pcx"}, "sydney.md2", "sydney.bmp"},
         SkinLookupRow{"UnsafeNamesSkipped", {"players/..", "", "x/\x1b.pcx", "../../tris.png"}, {".pcx", "...pcx", "tris.png"},
                       "tris.md2", "tris.png"}),
@@ -269,7 +270,9 @@ TEST(Md2File, NoSkinFoundNamesEveryNameTried)
 {
     const std::string folder = testing::TempDir() + "halvane_skins_none/";
     std::filesystem::create_directories(folder + "skin.pcx");  // a folder, not a picture
-    const SkinSearch search = findSkin(folder + "tris.md2", withSkinNames({"players/x/skin.pcx", "SKIN.tga"}));
+    // Names that are no file names are not looked for, and so not listed.
+    const SkinSearch search =
+        findSkin(folder + "tris.md2", withSkinNames({"players/x/skin.pcx", "players/..", "c:skin.pcx", "SKIN.tga"}));
     EXPECT_EQ(search.failure, "no skin found for " + folder + "tris.md2 in " + folder +
                                   " (looked for skin.pcx, skin.tga, skin.png, skin.jpg, skin.bmp, tris.pcx, tris.tga, "
                                   "tris.png, tris.jpg, tris.bmp); name one with --skin PICTURE");

@@ -7,6 +7,7 @@
 #include "app/visitor.h"
 #include "collision/Slide.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -79,24 +80,36 @@ TEST(Slide, CornersHoldFromBothSides)
 TEST(Slide, ALongStepDoesNotTunnelThroughAThinWall)
 {
     const WallSet walls = wallsOf({{-5, 0, 5, 0}});
-    for (float sign : {-1.0f, 1.0f}) {
-        const Vec3 end = slideVisitor(walls, Vec3(0.3f, 0, 2 * sign), Vec3(0.3f, 0, -20 * sign), R);
-        EXPECT_NEAR(end.z, R * sign, 1e-3f);
-    }
+    // From afar, and from closer than the radius (walked there with solid walls off).
+    for (float start : {2.0f, 0.1f})
+        for (float sign : {-1.0f, 1.0f}) {
+            const Vec3 end = slideVisitor(walls, Vec3(0.3f, 0, start * sign), Vec3(0.3f, 0, -20 * sign), R);
+            EXPECT_NEAR(end.z, std::min(start, R) * sign, 1e-3f) << start;
+        }
 }
 
 TEST(Slide, ADoorwayLetsThroughOnlyWhatFits)
 {
-    for (float width : {2 * R + 0.02f, 2 * R - 0.02f}) {
-        const float h = width / 2;
-        // Jambs a quarter unit deep, like the ends of a partition.
-        const WallSet walls = wallsOf({{-10, 0, -h, 0}, {-h, 0, -h, -0.25f}, {-h, -0.25f, -10, -0.25f},
-                                       {h, 0, 10, 0}, {h, 0, h, -0.25f}, {h, -0.25f, 10, -0.25f}});
-        const Vec3 end = slideVisitor(walls, Vec3(0.1f, 0, 3), Vec3(0.1f, 0, -3), R);
-        if (width > 2 * R)
-            EXPECT_LT(end.z, -2.9f) << "a doorway " << width << " wide must let it through";
+    const struct {
+        float width;
+        float depth;  // of the jambs: a quarter unit, like the ends of a partition; 0, a slit in a thin wall
+        Vec3 from, to;
+    } rows[] = {
+        {2 * R + 0.02f, 0.25f, {0.1f, 0, 3}, {0.1f, 0, -3}},
+        {2 * R - 0.02f, 0.25f, {0.1f, 0, 3}, {0.1f, 0, -3}},
+        // After a long frame (0.7 s, a step of 6), from touching the wall, at 60 degrees to it.
+        {1.0f, 0.0f, {-2, 0, R}, {1, 0, R - 5.196f}},
+        {2 * R - 0.02f, 0.0f, {-2, 0, R}, {1, 0, R - 5.196f}},
+    };
+    for (const auto& row : rows) {
+        const float h = row.width / 2, d = row.depth;
+        const WallSet walls = wallsOf({{-10, 0, -h, 0}, {-h, 0, -h, -d}, {-h, -d, -10, -d},
+                                       {h, 0, 10, 0}, {h, 0, h, -d}, {h, -d, 10, -d}});
+        const Vec3 end = slideVisitor(walls, row.from, row.to, R);
+        if (row.width > 2 * R)
+            EXPECT_LT(end.z, row.to.z + 0.1f) << "a doorway " << row.width << " wide must let it through";
         else
-            EXPECT_GT(end.z, 0.0f) << "a doorway " << width << " wide must stop it";
+            EXPECT_GT(end.z, 0.0f) << "a doorway " << row.width << " wide must stop it";
     }
 }
 

@@ -314,6 +314,8 @@ std::vector<BrokenPcx> brokenPcxFiles()
          "file too short for 8000 x 8000 pixels (has 2 bytes of pixel data)"},
         {"RunOverflowsItsLine", pcxFile(3, 2, 1, 3, {0xC4, 1, 0xC2, 2}),
          "a run of 4 bytes at byte 0 of line 0 overflows its 3 bytes"},
+        {"LongRunOverflowsItsLine", pcxFile(40, 1, 1, 40, {0xFF, 1}),
+         "a run of 63 bytes at byte 0 of line 0 overflows its 40 bytes"},
         {"RunOverflowsThePlanes", pcxFile(3, 1, 3, 3, {0xC8, 1, 0xC2, 2}),
          "a run of 2 bytes at byte 8 of line 0 overflows its 9 bytes"},
         {"DataEndsInTheLastLine", pcxFile(3, 2, 1, 3, {0xC3, 1, 0xC2, 2}),
@@ -388,7 +390,7 @@ TEST(ReadPicture, ReasonNamesTheFormatAndTheFile)
     EXPECT_EQ(readPicture(png.path.c_str()).reason, "PNG file " + png.path + ": not a picture that can be read (Image not of any known type, or corrupt)");
     // Found by the fuzzer: counts that overrun stb_image's Huffman table are refused before it.
     for (const char* name : {"huffman-counts-over-256.jpg", "huffman-counts-past-the-segment.jpg",
-                             "huffman-counts-after-fill-bytes.jpg"}) {
+                             "huffman-counts-after-fill-bytes.jpg", "huffman-sixteenth-count-over-256.jpg"}) {
         const std::string jpeg = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/" + name;
         EXPECT_EQ(readPicture(jpeg.c_str(), false).reason,
                   "JPEG file " + jpeg + ": a Huffman table of the JPEG picture holds more than 256 codes");
