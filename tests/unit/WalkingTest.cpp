@@ -1,8 +1,15 @@
 // The walking visitor on a building of known sizes: stairs, ledges, ramps, doorways, thin
 // walls, falls, standing still, and the same walk at two step rates.
+#include "FakePlatform.h"
 #include "WalkingBuilding.h"
+#include "app/callbacks.h"
+#include "app/globals.h"
+#include "app/switches.h"
+#include "app/visitor.h"
+#include "app/walking.h"
 #include "collision/Walker.h"
 
+#include <GL/freeglut.h>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
@@ -144,6 +151,97 @@ TEST_F(Walking, TheSameWalkAt30And144StepsASecondEndsWithinOneCentimetre)
     }
     EXPECT_LT((ends[0] - ends[1]).length(), 0.025f);
     EXPECT_EQ(ends[0].y, 0.0f);
+}
+
+// The program in a user's building: idle walks the visitor, c frees the camera, Home and a
+// fall out of the building bring it back to the start.
+class WalkingProgram : public testing::Test {
+protected:
+    FakeClock clock;
+    FakePointer pointer;
+
+    void SetUp() override
+    {
+        building = asBuilding();
+        windowWidth = 0;  // no window: the projection is left alone
+        camera.pointer = &pointer;
+        camera.position = building.start.eye;
+        camera.viewPoint = building.start.lookAt;
+        camera.up.set(0.0f, 1.0f, 0.0f);
+        camera.updateSide();
+        startView = camera;
+        frameTimer = FrameTimer(60.0f, clock);
+        solidWalls = false;
+        prepareWalking();
+    }
+    void TearDown() override
+    {
+        building = Building();
+        windowWidth = 640;
+        solidWalls = forwardHeld = false;
+    }
+    void frames(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            clock.advanceSeconds(1.0 / 60.0);
+            frameTimer.update();
+            idleStep();
+        }
+    }
+};
+
+TEST_F(WalkingProgram, KeysWalkTheVisitorAlongTheViewSeenFromAboveAndTheEyeFollowsUpTheStair)
+{
+    EXPECT_TRUE(solidWalls);
+    camera.viewPoint = camera.position + Vec3(0, -3, 4);  // looking down does not slow the walk
+    forwardHeld = true;
+    frames(60);
+    EXPECT_NEAR(camera.position.z, -3.0f + 9.0f, 1e-3f);
+    EXPECT_EQ(camera.position.y, 4.0f);
+    EXPECT_NEAR((camera.viewPoint - camera.position).z, 4.0f, 1e-4f);
+    camera.position = Vec3(STAIR_X, 4, 0);
+    camera.viewPoint = camera.position + Vec3(0, 0, 1);
+    keyUp('c', 0, 0);
+    keyUp('c', 0, 0);
+    EXPECT_STREQ(overlay.message, "Solid Walls is turned ON");
+    frames(150);
+    EXPECT_FLOAT_EQ(camera.position.y, UPPER + EYE_HEIGHT);
+}
+
+TEST_F(WalkingProgram, CFreesTheCameraThroughWallsWithoutGravityAndBack)
+{
+    keyUp('c', 0, 0);
+    EXPECT_STREQ(overlay.message, "Solid Walls is turned OFF");
+    camera.position = Vec3(SOLID_X, 9, 2);
+    camera.viewPoint = Vec3(SOLID_X, 9, 10);
+    forwardHeld = true;
+    frames(60);
+    EXPECT_NEAR(camera.position.z, 11.0f, 1e-3f);
+    EXPECT_EQ(camera.position.y, 9.0f);
+    forwardHeld = false;
+    keyUp('c', 0, 0);
+    frames(60);
+    EXPECT_FLOAT_EQ(camera.position.y, EYE_HEIGHT);
+    EXPECT_NEAR(camera.position.z, 11.0f, 1e-3f);
+}
+
+TEST_F(WalkingProgram, AFallOutOfTheBuildingAndHomeBringTheVisitorBackToTheStart)
+{
+    forwardHeld = true;
+    frames(30);
+    forwardHeld = false;
+    specialKeyUp(GLUT_KEY_HOME, 0, 0);
+    frames(1);
+    EXPECT_FLOAT_EQ(camera.position.z, building.start.eye.z);
+    keyUp('c', 0, 0);
+    camera.position = Vec3(60, 4, 60);
+    keyUp('c', 0, 0);
+    frames(60);
+    EXPECT_LT(camera.position.y, 0.0f);
+    frames(40);
+    EXPECT_EQ(camera.position.x, building.start.eye.x);
+    EXPECT_EQ(camera.position.y, building.start.eye.y);
+    EXPECT_STREQ(overlay.message, FELL_OUT_MESSAGE);
 }
 
 // Every triangle whose bounds meet a box is visited, and only once.
