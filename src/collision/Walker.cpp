@@ -256,7 +256,7 @@ Visitor placeVisitor(const TriangleGrid& grid, Vec3 feet)
     Visitor visitor;
     visitor.feet = feet;
     float floor;
-    if (floorUnder(grid, feet.x, feet.z, feet.y + 1e-3f, feet.y - STEP_HEIGHT, floor)) {
+    if (floorUnder(grid, feet.x, feet.z, feet.y + STEP_HEIGHT + 1e-3f, feet.y - STEP_HEIGHT, floor)) {
         visitor.feet.y = floor;
         visitor.onFloor = true;
     }

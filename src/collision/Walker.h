@@ -34,5 +34,6 @@ void walkVisitor(Visitor& visitor, const TriangleGrid& grid, Vec3 wish, float se
 bool bodyFits(const TriangleGrid& grid, Vec3 feet);
 // The highest floor under (x, z) between `top` and `bottom`, in `height`; false when none.
 bool floorBelow(const TriangleGrid& grid, float x, float z, float top, float bottom, float& height);
-// A visitor put at `feet`: standing there when a floor is within a step below, else falling.
+// A visitor put at `feet`: standing on the floor there when one is within a step above or
+// below (as walking onto it would), else falling.
 Visitor placeVisitor(const TriangleGrid& grid, Vec3 feet);
