@@ -85,12 +85,13 @@ TEST_F(Walking, WalksUpAndDownA30DegreeRampButNotUpA50DegreeOne)
     EXPECT_LT(visitor.feet.z, UPPER_FRONT - UPPER / std::tan(50.0f * 3.14159265f / 180.0f) + 0.1f);
 }
 
+// Aimed 0.36 m off its middle, the body slides round the jamb into the doorway.
 TEST_F(Walking, PassesA90CentimetreDoorwayNotAGapOr17MetreHighDoor)
 {
     const struct {
         float x;
         bool passes;
-    } openings[] = {{DOOR_X, true}, {GAP_X, false}, {LOW_DOOR_X, false}, {SOLID_X, false}};
+    } openings[] = {{DOOR_X, true}, {DOOR_X + 0.9f, true}, {GAP_X, false}, {LOW_DOOR_X, false}, {SOLID_X, false}};
     for (const auto& o : openings) {
         stand(o.x, 0, 2);
         walk(0, 1, 1.0f);
