@@ -267,8 +267,9 @@ void walkVisitor(Visitor& visitor, const TriangleGrid& grid, Vec3 wish, float se
 {
     if (!(seconds > 0.0f) || !std::isfinite(seconds))
         return;
-    float mx = std::isfinite(wish.x) && std::isfinite(wish.z) ? wish.x : 0.0f;
-    float mz = std::isfinite(wish.x) && std::isfinite(wish.z) ? wish.z : 0.0f;
+    const bool usable = std::isfinite(wish.x) && std::isfinite(wish.z);
+    float mx = usable ? wish.x : 0.0f;
+    float mz = usable ? wish.z : 0.0f;
     const float length = std::sqrt(mx * mx + mz * mz);
     const float piece = 0.5f * BODY_RADIUS;
     if (length > MOST_PIECES * piece) {
