@@ -89,41 +89,55 @@ void TriangleGrid::build(std::vector<Vec3> soup)
         return;
     origin = b.low;
     // Grow the cells until both their number and the listings of the triangles in them fit.
-    double listings = 0.0;
     for (cellSize = SMALLEST_CELL;; cellSize *= 1.25f) {
         const double count = cellCount(b, cellSize, cells);
         if (count > MOST_CELLS)
             continue;
-        listings = 0.0;
-        for (std::size_t t = 0; t < triangles; ++t) {
-            const Vec3* c = &corners[t * 3];
-            if (!usable(c))
-                continue;
-            const CellRange r = cellsOf(lowCorner(c), highCorner(c));
-            listings += static_cast<double>(r.high[0] - r.low[0] + 1) * (r.high[1] - r.low[1] + 1) * (r.high[2] - r.low[2] + 1);
+        const double listings = countListings();
+        if (listings <= LISTINGS_PER_TRIANGLE * static_cast<double>(triangles) + count || count <= 1.0) {
+            fillCells(static_cast<std::size_t>(listings));
+            return;
         }
-        if (listings <= LISTINGS_PER_TRIANGLE * static_cast<double>(triangles) + count || count <= 1.0)
-            break;
     }
+}
+
+template <typename Action>
+void TriangleGrid::forEachListing(Action action) const
+{
+    for (std::size_t t = 0; t < triangleCount(); ++t) {
+        const Vec3* c = &corners[t * 3];
+        if (!usable(c))
+            continue;
+        const CellRange r = cellsOf(lowCorner(c), highCorner(c));
+        for (int z = r.low[2]; z <= r.high[2]; ++z)
+            for (int y = r.low[1]; y <= r.high[1]; ++y)
+                for (int x = r.low[0]; x <= r.high[0]; ++x)
+                    action((static_cast<std::size_t>(z) * cells[1] + y) * cells[0] + x, static_cast<std::uint32_t>(t));
+    }
+}
+
+double TriangleGrid::countListings() const
+{
+    double listings = 0.0;
+    for (std::size_t t = 0; t < triangleCount(); ++t) {
+        const Vec3* c = &corners[t * 3];
+        if (!usable(c))
+            continue;
+        const CellRange r = cellsOf(lowCorner(c), highCorner(c));
+        listings += static_cast<double>(r.high[0] - r.low[0] + 1) * (r.high[1] - r.low[1] + 1) * (r.high[2] - r.low[2] + 1);
+    }
+    return listings;
+}
+
+// Counts each cell's triangles, turns the counts into starts, then fills each cell in order.
+void TriangleGrid::fillCells(std::size_t listings)
+{
     const std::size_t cellTotal = static_cast<std::size_t>(cells[0]) * cells[1] * cells[2];
     cellStart.assign(cellTotal + 1, 0);
-    cellTriangles.resize(static_cast<std::size_t>(listings));
-    // Count each cell's triangles, turn the counts into starts, then fill each cell from its end.
-    auto eachListing = [&](auto action) {
-        for (std::size_t t = 0; t < triangles; ++t) {
-            const Vec3* c = &corners[t * 3];
-            if (!usable(c))
-                continue;
-            const CellRange r = cellsOf(lowCorner(c), highCorner(c));
-            for (int z = r.low[2]; z <= r.high[2]; ++z)
-                for (int y = r.low[1]; y <= r.high[1]; ++y)
-                    for (int x = r.low[0]; x <= r.high[0]; ++x)
-                        action((static_cast<std::size_t>(z) * cells[1] + y) * cells[0] + x, static_cast<std::uint32_t>(t));
-        }
-    };
-    eachListing([&](std::size_t cell, std::uint32_t) { ++cellStart[cell + 1]; });
+    cellTriangles.resize(listings);
+    forEachListing([&](std::size_t cell, std::uint32_t) { ++cellStart[cell + 1]; });
     for (std::size_t c = 0; c < cellTotal; ++c)
         cellStart[c + 1] += cellStart[c];
     std::vector<std::uint32_t> next(cellStart.begin(), cellStart.end() - 1);
-    eachListing([&](std::size_t cell, std::uint32_t t) { cellTriangles[next[cell]++] = t; });
+    forEachListing([&](std::size_t cell, std::uint32_t t) { cellTriangles[next[cell]++] = t; });
 }

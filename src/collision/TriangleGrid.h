@@ -49,6 +49,10 @@ struct TriangleGrid {
     }
 
 private:
+    double countListings() const;
+    void fillCells(std::size_t listings);
+    template <typename Action>
+    void forEachListing(Action action) const;
     void lowestCell(std::uint32_t triangle, int cell[3]) const
     {
         const Vec3* c = &corners[static_cast<std::size_t>(triangle) * 3];
