@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/screenshot.h"
 #include "app/switches.h"
+#include "app/walking.h"
 #include "app/window.h"
 #include "collision/Slide.h"
 
@@ -40,7 +41,9 @@ void walkAlongWalls(float step)
 void idleStep()
 {
     float step = frameTimer.speedFactor * 0.15f;
-    if (solidWalls)
+    if (solidWalls && inBuilding())
+        walkInBuilding(frameTimer.speedFactor);
+    else if (solidWalls)
         walkAlongWalls(step);
     else
         walkThroughWalls(step);

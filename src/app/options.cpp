@@ -84,6 +84,7 @@ const char* const KEYS =
     "  5 6           the character's animation one frame back, forward\n"
     "  4             build a row of seven rooms (once)\n"
     "  c             solid walls on/off: walls stop you, doorways let you through\n"
+    "                (in your own building: walk its floors and stairs, or fly free)\n"
     "  arrow keys    walk as w s a d do\n"
     "  Home          back to where and how the walk began\n"
     "  1             light normals of the character on/off\n"

@@ -4,6 +4,7 @@
 #include "app/options.h"
 #include "app/switches.h"
 #include "app/visitor.h"
+#include "app/walking.h"
 #include "app/window.h"
 #include "platform/Platform.h"
 
@@ -93,6 +94,8 @@ void setupScene()
     if (solidWalls)
         refreshWallSet();
     frameTimer = FrameTimer(60.0f, systemClock());
+    if (!building.surfaces.empty())
+        prepareWalking();
 }
 
 // The same 60 degrees from bottom to top on every screen: a wider window sees more to the

@@ -3,6 +3,7 @@
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/visitor.h"
+#include "app/walking.h"
 
 #include <cstdio>
 
@@ -99,7 +100,10 @@ void toggleLightNormals()
 void toggleSolidWalls()
 {
     solidWalls = !solidWalls;
-    if (solidWalls)
+    // In a user's building solid walls mean the walking visitor; off, the camera flies free.
+    if (solidWalls && inBuilding())
+        visitorFromCamera();
+    else if (solidWalls)
         refreshWallSet();
     // The near plane follows: a visitor held at a wall's reach must not see through it. A
     // minimised window has no proportions; its next reshape sets the projection.

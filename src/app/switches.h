@@ -24,5 +24,6 @@ void toggleFrustumCulling();
 void toggleTransparency();
 void toggleModelInfo();
 void toggleLightNormals();
-// 'c': walls stop the visitor, or let it through as the hall always did.
+// 'c': walls stop the visitor, or let it through as the hall always did (in a user's building:
+// the walking visitor, or the free camera).
 void toggleSolidWalls();

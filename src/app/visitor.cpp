@@ -1,6 +1,7 @@
 #include "app/visitor.h"
 
 #include "app/globals.h"
+#include "app/walking.h"
 #include "collision/Slide.h"
 
 namespace {
@@ -34,4 +35,6 @@ void returnHome()
     camera.viewPoint = startView.viewPoint;
     camera.up = startView.up;
     camera.side = startView.side;
+    if (inBuilding())
+        resetVisitor();
 }

@@ -7,5 +7,6 @@
 void refreshWallSet();
 // The same, whether or not they are up to date (after the architecture itself was replaced).
 void rebuildWallSet();
-// Home: the camera back where and how the scene set-up placed it.
+// Home: the camera back where and how the scene set-up placed it (in a user's building, the
+// walking visitor back at the start too).
 void returnHome();

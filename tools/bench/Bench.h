@@ -9,7 +9,7 @@
 struct BenchOptions {
     bool shortMode = false;     // everything once, quickly: for CI, where no timing is judged
     std::string picturesFolder;  // where the worker saves each state's two pictures, if set
-    std::string only;            // one section to run ("startup", "frames", "loaders", "hitches"), or all
+    std::string only;            // one section to run ("startup", "frames", "loaders", "hitches", "walking"), or all
 
     bool runs(const char* section) const { return only.empty() || only == section; }
 };
@@ -29,3 +29,5 @@ std::vector<Row> measureHitches(const BenchOptions& options, const std::string& 
 
 // The loaders on our files and on large generated ones, against reading the same bytes.
 std::vector<Row> measureLoaders(const BenchOptions& options);
+// The walking visitor's collision per frame in generated buildings, and indexing their faces.
+std::vector<Row> measureWalking(const BenchOptions& options);

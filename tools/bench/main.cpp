@@ -1,6 +1,6 @@
 // halvane_bench: measures halvane beside its baselines and prints one table.
-//   halvane_bench [--short] [--out FILE] [--pictures FOLDER] [--only startup|frames|loaders|hitches]
-// Loaders run in this process; start-up, frames and hitches run in one worker process per
+//   halvane_bench [--short] [--out FILE] [--pictures FOLDER] [--only startup|frames|loaders|hitches|walking]
+// Loaders and walking run in this process; start-up, frames and hitches run in one worker process per
 // screen size, each on a private Xvfb (Mesa's llvmpipe renders), and hand back their rows.
 #include "Bench.h"
 #include "Xvfb.h"
@@ -135,11 +135,11 @@ bool runWorkerOn(const Screen& screen, const Arguments& a, const char* self, std
 
 int sectionRank(const std::string& section)
 {
-    const char* order[] = {"Start-up", "Frames", "Loaders", "Hitches"};
-    for (int i = 0; i < 4; ++i)
+    const char* order[] = {"Start-up", "Frames", "Loaders", "Hitches", "Walking"};
+    for (int i = 0; i < 5; ++i)
         if (section == order[i])
             return i;
-    return 4;
+    return 5;
 }
 
 std::string report(const std::vector<Row>& rows, const std::string& renderer, bool shortMode)
@@ -174,8 +174,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "loaders\n");
         rows = measureLoaders(a.options);
     }
+    if (a.options.runs("walking"))
+        for (const Row& row : measureWalking(a.options))
+            rows.push_back(row);
     std::string renderer;
-    if (a.options.only != "loaders")
+    if (a.options.only != "loaders" && a.options.only != "walking")
         for (const Screen& screen : SCREENS)
             if (!runWorkerOn(screen, a, argv[0], renderer, rows))
                 return 1;

@@ -1,0 +1,89 @@
+#include "app/walking.h"
+
+#include "app/callbacks.h"
+#include "app/globals.h"
+#include "app/switches.h"
+#include "app/visitor.h"
+
+TriangleGrid buildingFaces;
+Visitor buildingVisitor;
+
+const char* const FELL_OUT_MESSAGE = "Fell out of the building: back at the start";
+
+namespace {
+
+// Every corner of every surface, three to a triangle, counted before anything is allocated.
+std::vector<Vec3> buildingCorners()
+{
+    std::size_t count = 0;
+    for (const BuildingSurface& surface : building.surfaces)
+        count += surface.positions.size() / 9 * 3;
+    std::vector<Vec3> corners;
+    corners.reserve(count);
+    for (const BuildingSurface& surface : building.surfaces)
+        for (std::size_t i = 0; i + 9 <= surface.positions.size(); i += 3) {
+            const float* p = &surface.positions[i];
+            corners.push_back(Vec3(p[0], p[1], p[2]));
+        }
+    return corners;
+}
+
+// The walk the keys ask for this frame: forward along the view as seen from above (looking
+// up or down does not slow the visitor), sideways along the camera's side.
+Vec3 wishedWalk(float step)
+{
+    camera.updateSide();
+    const Vec3 forward(camera.side.z, 0.0f, -camera.side.x);
+    const float ahead = (forwardHeld ? step : 0.0f) - (backwardHeld ? step : 0.0f);
+    const float aside = (rightHeld ? step : 0.0f) - (leftHeld ? step : 0.0f);
+    return forward * ahead + Vec3(camera.side.x, 0.0f, camera.side.z) * aside;
+}
+
+void cameraToVisitor()
+{
+    const Vec3 move = buildingVisitor.feet + Vec3(0.0f, EYE_HEIGHT, 0.0f) - camera.position;
+    camera.position = camera.position + move;
+    camera.viewPoint = camera.viewPoint + move;
+}
+
+}  // namespace
+
+bool inBuilding()
+{
+    return !building.surfaces.empty();
+}
+
+void prepareWalking()
+{
+    buildingFaces.build(buildingCorners());
+    resetVisitor();
+    solidWalls = true;
+    // The near plane follows solid walls, as the key c has it.
+    if (windowWidth > 0 && windowHeight > 0) {
+        setProjection(windowWidth, windowHeight);
+        glMatrixMode(GL_MODELVIEW);
+    }
+}
+
+void resetVisitor()
+{
+    buildingVisitor = placeVisitor(buildingFaces, building.start.eye - Vec3(0.0f, EYE_HEIGHT, 0.0f));
+}
+
+void visitorFromCamera()
+{
+    const Vec3 feet = camera.position - Vec3(0.0f, EYE_HEIGHT, 0.0f);
+    if (bodyFits(buildingFaces, feet))
+        buildingVisitor = placeVisitor(buildingFaces, feet);
+}
+
+void walkInBuilding(float speedFactor)
+{
+    // The hall's pace: 0.15 units in a sixtieth of a second.
+    walkVisitor(buildingVisitor, buildingFaces, wishedWalk(speedFactor * 0.15f), speedFactor / 60.0f);
+    if (buildingVisitor.feet.y < building.low.y - FALL_OUT_DEPTH) {
+        returnHome();
+        overlay.setMessage(FELL_OUT_MESSAGE);
+    }
+    cameraToVisitor();
+}
