@@ -21,7 +21,7 @@ std::vector<Vec3> buildingCorners()
     std::vector<Vec3> corners;
     corners.reserve(count);
     for (const BuildingSurface& surface : building.surfaces)
-        for (std::size_t i = 0; i + 9 <= surface.positions.size(); i += 3) {
+        for (std::size_t i = 0; i < surface.positions.size() / 9 * 9; i += 3) {
             const float* p = &surface.positions[i];
             corners.push_back(Vec3(p[0], p[1], p[2]));
         }

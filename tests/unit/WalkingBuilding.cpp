@@ -85,11 +85,15 @@ std::vector<Vec3> corners()
 Building asBuilding()
 {
     Building building;
-    building.surfaces.resize(1);
+    // Two materials, every other triangle each, so that a surface's end is met more than once.
+    building.surfaces.resize(2);
     building.low = Vec3(1e9f, 1e9f, 1e9f);
     building.high = Vec3(-1e9f, -1e9f, -1e9f);
-    for (const Vec3& c : corners()) {
-        building.surfaces[0].positions.insert(building.surfaces[0].positions.end(), {c.x, c.y, c.z});
+    const std::vector<Vec3> all = corners();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Vec3& c = all[i];
+        std::vector<float>& positions = building.surfaces[i / 3 % 2].positions;
+        positions.insert(positions.end(), {c.x, c.y, c.z});
         building.low = Vec3(std::fmin(building.low.x, c.x), std::fmin(building.low.y, c.y), std::fmin(building.low.z, c.z));
         building.high = Vec3(std::fmax(building.high.x, c.x), std::fmax(building.high.y, c.y), std::fmax(building.high.z, c.z));
     }
