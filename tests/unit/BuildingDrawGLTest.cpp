@@ -3,6 +3,7 @@
 // double-sided pane seen from behind), drawn alone and through the program's own set-up.
 #include "GlContext.h"
 #include "TgaBytes.h"
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "building/BuildingDraw.h"
@@ -149,6 +150,45 @@ TEST(BuildingDrawGLTest, ShadesPicturesGlassAndSides)
                  glIsEnabled(GL_COLOR_ARRAY) || glIsEnabled(GL_TEXTURE_COORD_ARRAY));
     EXPECT_TRUE(colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1);
     drawing.release();
+}
+
+}  // namespace
+
+namespace {
+
+// The program's own set-up and frame with the small room as the user's building.
+TEST(BuildingDrawGLTest, ProgramShowsTheBuildingInPlaceOfOurHall)
+{
+    useGlContext();
+    building = smallRoom();
+    building.start.eye.y = 4.0f;
+    building.start.lookAt.y = 4.0f;
+    dataFolder = HALVANE_SOURCE_DIR "/bin/";
+    testing::internal::CaptureStdout();
+    setupScene();
+    testing::internal::GetCapturedStdout();
+    drawFrame();
+    const Picture picture = readPicture();
+    picture.save(tempPath("building_program.ppm"));
+
+    EXPECT_EQ(textureManager.textureCount, 1) << "only the character's skin";
+    EXPECT_EQ(walls.vertexCount + ceiling.vertexCount, 0);
+    EXPECT_EQ(startView.position.z, 14.0f);
+    EXPECT_EQ(camera.viewPoint.z, 0.0f);
+    const Md2Model& character = modelManager.models[characterModel];
+    const Vec3 toEye = building.start.eye - character.position;
+    EXPECT_FLOAT_EQ(character.position.y, 4.0f) << "our pilgrim's soles are 4 below its origin";
+    EXPECT_NEAR(std::hypot(toEye.x, toEye.z), 5.0f, 0.01f);
+    EXPECT_NEAR((character.viewVector.x * toEye.x + character.viewVector.z * toEye.z) / 5.0f, 1.0f, 1e-4f);
+    const Seen seen{picture};
+    const Rgb chest = seen.at(character.position - Vec3(0, 1.5f, 0));
+    EXPECT_FALSE(grey(chest)) << "the character is not in sight: " << text(chest);
+
+    keyUp('4', 0, 0);
+    EXPECT_EQ(level.roomCount, 0);
+    EXPECT_STREQ(overlay.message, ROOMS_ONLY_IN_HALL);
+    building.high.x = 1000.0f;
+    EXPECT_GT(farPlane(), 1000.0);
 }
 
 }  // namespace
