@@ -149,6 +149,13 @@ TEST(BuildingDrawGLTest, ShadesPicturesGlassAndSides)
     EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_ALPHA_TEST) || glIsEnabled(GL_VERTEX_ARRAY) ||
                  glIsEnabled(GL_COLOR_ARRAY) || glIsEnabled(GL_TEXTURE_COORD_ARRAY));
     EXPECT_TRUE(colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1);
+
+    drawing.setFiltering(false, true);  // F4 to bilinear: the mipmaps stay, the filter follows
+    GLint filter = 0;
+    glBindTexture(GL_TEXTURE_2D, drawing.textures[1]);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    EXPECT_EQ(filter, GL_LINEAR_MIPMAP_NEAREST);
+    EXPECT_EQ(drawing.textures[0], 0u) << "a plain material has no texture";
     drawing.release();
 }
 
