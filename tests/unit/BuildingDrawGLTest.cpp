@@ -117,7 +117,6 @@ TEST(BuildingDrawGLTest, ShadesPicturesGlassAndSides)
     drawing.drawSolid(room);
     drawing.drawSeeThrough(room, Vec3(5, 3, 14));
     const Picture picture = readPicture();
-    picture.save(tempPath("building_draw.ppm"));
     const Seen seen{picture};
 
     const Rgb left = seen.at(Vec3(0, 3, 3)), back = seen.at(Vec3(5, 5.5f, 0)), floor = seen.at(Vec3(5, 0, 6));
@@ -157,6 +156,8 @@ TEST(BuildingDrawGLTest, ShadesPicturesGlassAndSides)
     EXPECT_EQ(filter, GL_LINEAR_MIPMAP_NEAREST);
     EXPECT_EQ(drawing.textures[0], 0u) << "a plain material has no texture";
     drawing.release();
+    if (HasFailure())
+        picture.save(tempPath("building_draw_failure.ppm"));
 }
 
 }  // namespace
@@ -176,7 +177,6 @@ TEST(BuildingDrawGLTest, ProgramShowsTheBuildingInPlaceOfOurHall)
     testing::internal::GetCapturedStdout();
     drawFrame();
     const Picture picture = readPicture();
-    picture.save(tempPath("building_program.ppm"));
 
     EXPECT_EQ(textureManager.textureCount, 1) << "only the character's skin";
     EXPECT_EQ(walls.vertexCount + ceiling.vertexCount, 0);
@@ -196,6 +196,8 @@ TEST(BuildingDrawGLTest, ProgramShowsTheBuildingInPlaceOfOurHall)
     EXPECT_STREQ(overlay.message, ROOMS_ONLY_IN_HALL);
     building.high.x = 1000.0f;
     EXPECT_GT(farPlane(), 1000.0);
+    if (HasFailure())
+        picture.save(tempPath("building_program_failure.ppm"));
 }
 
 }  // namespace
