@@ -1,4 +1,5 @@
 // The frame: idle moves the camera by the keys held, display draws and times the frame.
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/screenshot.h"
@@ -74,11 +75,17 @@ void drawFrame()
     glLightfv(GL_LIGHT1, GL_POSITION, lightPosition);
     glShadeModel(GL_SMOOTH);
     // Slots are looked up every frame: a texture rebuild gives them new OpenGL names.
-    drawArchitecture(walls, textureManager.allTextures[wallTexture], ceiling,
-                     textureManager.allTextures[ceilingTexture], architectureMode);
+    if (buildingShown())
+        drawBuildingSolid();
+    else
+        drawArchitecture(walls, textureManager.allTextures[wallTexture], ceiling,
+                         textureManager.allTextures[ceilingTexture], architectureMode);
     for (int i = 0; i < modelManager.modelCount; ++i)
         modelManager.models[i].draw(textureManager);
     level.draw(textureManager);
+    // Glass shows what stands behind it, the character included.
+    if (buildingShown())
+        drawBuildingSeeThrough();
     overlay.draw();
 }
 

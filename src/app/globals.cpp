@@ -36,6 +36,7 @@ bool roomsBuilt = false;
 Camera startView;
 WallSet solidWallSet;
 Building building;
+BuildingDrawing buildingDrawing;
 
 bool showHelp = false;
 bool wireframe = false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "building/Building.h"
+#include "building/BuildingDraw.h"
 #include "collision/WallSet.h"
 #include "level/ArchitecturePart.h"
 #include "level/Level.h"
@@ -56,3 +57,5 @@ extern Camera startView;
 extern WallSet solidWallSet;
 // The user's building (--level); without one it stays empty and our hall is shown.
 extern Building building;
+// Its textures and baked light, made once at set-up.
+extern BuildingDrawing buildingDrawing;

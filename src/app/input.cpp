@@ -1,4 +1,5 @@
 // Keyboard and mouse: movement keys set flags while held, every other action happens on release.
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/switches.h"
@@ -32,8 +33,13 @@ bool* movementFlag(unsigned char key)
 }
 
 // Seven 8 x 8 x 8 rooms on a diagonal towards -x, -z, 4 units apart, tiled with the wall texture.
+// They are part of our hall: in a user's building they would cut through its walls, untiled.
 void buildRooms()
 {
+    if (buildingShown()) {
+        overlay.setMessage(ROOMS_ONLY_IN_HALL);
+        return;
+    }
     if (roomsBuilt)
         return;
     roomsBuilt = true;

@@ -1,4 +1,5 @@
 // One-time scene set-up: fixed OpenGL state, data, projection, camera and frame timer.
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/options.h"
@@ -46,6 +47,8 @@ void loadCharacter()
     const std::string skin = !commandLine.skin.empty() ? commandLine.skin : ownModel ? "" : dataPath("pelgrin2.tga");
     characterModel = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), model.c_str(), skin.c_str(), textureManager);
     modelManager.models[characterModel].position.set(8.0f, 4.0f, 8.0f);
+    if (buildingShown())
+        standCharacterInBuilding();
 }
 
 // The key item's shape: a tetrahedron whose faces each carry their own normal.
@@ -65,10 +68,16 @@ void buildKeyPart()
     keyItem.shape = keyPart;
 }
 
+// Our hall's start, or the building's: where its reader says the visitor starts.
 void placeCamera()
 {
-    camera.position.set(7.5f, 4.0f, 0.0f);
-    camera.viewPoint.set(0.0f, 4.0f, 0.0f);
+    if (buildingShown()) {
+        camera.position = building.start.eye;
+        camera.viewPoint = building.start.lookAt;
+    } else {
+        camera.position.set(7.5f, 4.0f, 0.0f);
+        camera.viewPoint.set(0.0f, 4.0f, 0.0f);
+    }
     camera.up.set(0.0f, 1.0f, 0.0f);
     camera.updateSide();
     startView = camera;
@@ -84,7 +93,11 @@ void setupScene()
 {
     architectureMode = GL_QUADS;
     setFixedState();
-    loadLevelData();
+    // The user's building (--level) replaces our hall: its files are not read.
+    if (buildingShown())
+        setupBuilding();
+    else
+        loadLevelData();
     loadCharacter();
     buildKeyPart();
     CharacterObject player(idCounter, "player", 0.0f, true);
@@ -107,7 +120,7 @@ void setProjection(int width, int height)
     // With solid walls the eye stays VISITOR_RADIUS (0.7) from a wall; the near plane's corners
     // must stay nearer than that on any screen up to 21:9, or the wall would open before it.
     const double nearPlane = solidWalls ? 0.35 : 1.0;
-    gluPerspective(60.0, static_cast<double>(width) / static_cast<double>(height), nearPlane, 100.0);
+    gluPerspective(60.0, static_cast<double>(width) / static_cast<double>(height), nearPlane, farPlane());
 }
 
 void reshape(int width, int height)

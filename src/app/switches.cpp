@@ -31,6 +31,7 @@ void toggleWireframe()
     for (int i = 0; i < modelManager.modelCount; ++i)
         modelManager.models[i].primitiveMode = modelMode;
     level.setRoomPrimitiveMode(wireframe ? GL_LINE_STRIP : GL_TRIANGLES);
+    buildingDrawing.mode = modelMode;
     overlay.announce("Wireframe", wireframe);
 }
 
@@ -42,6 +43,7 @@ void toggleTrilinear()
     }
     trilinear = !trilinear;
     textureManager.reloadAll(trilinear, mipmapping);
+    buildingDrawing.setFiltering(trilinear, mipmapping);
     overlay.setMessage(trilinear ? "Trilinear filtering" : "Bilinear filtering");
 }
 
@@ -49,6 +51,7 @@ void toggleMipmapping()
 {
     mipmapping = !mipmapping;
     textureManager.reloadAll(trilinear, mipmapping);
+    buildingDrawing.setFiltering(trilinear, mipmapping);
     overlay.announce("Mipmapping", mipmapping);
 }
 

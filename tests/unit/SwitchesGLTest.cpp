@@ -68,11 +68,13 @@ TEST_F(SwitchesGLTest, WireframeSetsEveryDrawingModeAndBack)
     EXPECT_EQ(modelManager.models[0].primitiveMode, static_cast<GLenum>(GL_LINE_STRIP));
     EXPECT_EQ(modelManager.models[1].primitiveMode, static_cast<GLenum>(GL_LINE_STRIP));
     EXPECT_EQ(level.rooms[level.roomCount - 1]->primitiveMode, static_cast<GLenum>(GL_LINE_STRIP));
+    EXPECT_EQ(buildingDrawing.mode, static_cast<GLenum>(GL_LINE_STRIP));
     EXPECT_STREQ(overlay.message, "Wireframe is turned ON");
     release(GLUT_KEY_F3);
     EXPECT_EQ(architectureMode, static_cast<GLenum>(GL_QUADS));
     EXPECT_EQ(modelManager.models[1].primitiveMode, static_cast<GLenum>(GL_TRIANGLES));
     EXPECT_EQ(level.rooms[level.roomCount - 1]->primitiveMode, static_cast<GLenum>(GL_TRIANGLES));
+    EXPECT_EQ(buildingDrawing.mode, static_cast<GLenum>(GL_TRIANGLES));
     EXPECT_STREQ(overlay.message, "Wireframe is turned OFF");
 }
 

@@ -9,7 +9,7 @@
 struct BenchOptions {
     bool shortMode = false;     // everything once, quickly: for CI, where no timing is judged
     std::string picturesFolder;  // where the worker saves each state's two pictures, if set
-    std::string only;            // one section to run ("startup", "frames", "loaders", "hitches", "walking"), or all
+    std::string only;            // one section to run ("startup", "frames", "loaders", "hitches", "walking", "building"), or all
 
     bool runs(const char* section) const { return only.empty() || only == section; }
 };
@@ -26,6 +26,9 @@ std::vector<Row> measureStartup(const BenchOptions& options, const std::string& 
 void openProgramWindow();
 std::vector<Row> measureFrames(const BenchOptions& options, const std::string& screen);
 std::vector<Row> measureHitches(const BenchOptions& options, const std::string& screen);
+// A generated building of a million triangles in place of our hall: frames and memory. Last,
+// as it leaves the building shown.
+std::vector<Row> measureBuilding(const BenchOptions& options, const std::string& screen);
 
 // The loaders on our files and on large generated ones, against reading the same bytes.
 std::vector<Row> measureLoaders(const BenchOptions& options);

@@ -1,5 +1,5 @@
 // halvane_bench: measures halvane beside its baselines and prints one table.
-//   halvane_bench [--short] [--out FILE] [--pictures FOLDER] [--only startup|frames|loaders|hitches|walking]
+//   halvane_bench [--short] [--out FILE] [--pictures FOLDER] [--only startup|frames|loaders|hitches|walking|building]
 // Loaders and walking run in this process; start-up, frames and hitches run in one worker process per
 // screen size, each on a private Xvfb (Mesa's llvmpipe renders), and hand back their rows.
 #include "Bench.h"
@@ -79,6 +79,9 @@ int runWorker(const Arguments& a)
     if (a.options.runs("hitches"))
         for (const Row& row : measureHitches(a.options, a.workerScreen))
             rows.push_back(row);
+    if (a.options.runs("building"))
+        for (const Row& row : measureBuilding(a.options, a.workerScreen))
+            rows.push_back(row);
     std::ofstream out(a.workerRows);
     out << "#renderer\t" << reinterpret_cast<const char*>(glGetString(GL_RENDERER)) << ", OpenGL "
         << reinterpret_cast<const char*>(glGetString(GL_VERSION)) << '\n';
@@ -135,7 +138,7 @@ bool runWorkerOn(const Screen& screen, const Arguments& a, const char* self, std
 
 int sectionRank(const std::string& section)
 {
-    const char* order[] = {"Start-up", "Frames", "Loaders", "Hitches", "Walking"};
+    const char* order[] = {"Start-up", "Frames", "Loaders", "Hitches", "Walking", "Building"};
     for (int i = 0; i < 5; ++i)
         if (section == order[i])
             return i;
