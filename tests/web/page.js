@@ -38,7 +38,7 @@ const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disabl
   '--use-gl=angle', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'];
 
 // Opens the page at width x height CSS pixels of canvas; lines is every console line, in order.
-async function openPage(width, height) {
+async function openPage(width, height, options = {}) {
   const server = await serve();
   const userData = fs.mkdtempSync(path.join(require('node:os').tmpdir(), 'halvane-chromium-'));
   const context = await chromium.launchPersistentContext(userData, {
@@ -46,6 +46,8 @@ async function openPage(width, height) {
     viewport: { width, height }, acceptDownloads: true, ignoreDefaultArgs: ['--enable-automation'],
   });
   const page = context.pages()[0] || await context.newPage();
+  if (options.init)
+    await page.addInitScript(options.init);
   const lines = [];
   page.on('console', (message) => lines.push(message.text()));
   page.on('pageerror', (error) => lines.push('page error: ' + error.message));
