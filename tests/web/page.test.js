@@ -129,6 +129,18 @@ test('the page draws what the desktop program draws, and logs what it logs', asy
       await p.page.waitForTimeout(300);
       assert.strictEqual((await compare(p.page, await canvasPng(p.page), walked, 'stopped.png')).share, 0, 'the view moves on after w');
     });
+    await t.test('F11 and Alt+Enter ask for full screen, the picture follows, Escape leaves it', async () => {
+      const state = () => p.page.evaluate(() => [!!document.fullscreenElement, document.getElementById('canvas').height]);
+      await p.page.keyboard.press('F11');
+      await p.page.waitForFunction(() => document.fullscreenElement && document.getElementById('canvas').height === 504);
+      await p.page.keyboard.press('Escape');
+      await p.page.waitForFunction(() => !document.fullscreenElement && document.getElementById('canvas').height === 480);
+      await p.page.keyboard.press('Alt+Enter');
+      await p.page.waitForFunction(() => document.fullscreenElement);
+      await p.page.keyboard.press('Escape');
+      await p.page.waitForTimeout(500);
+      assert.deepStrictEqual(await state(), [false, 480]);
+    });
     await t.test('a dropped model becomes the character; a broken one is refused as on the desktop', async () => {
       const cutOff = fs.readFileSync(path.join(DESKTOP, 'cut-off.md2'));
       const refusal = fs.readFileSync(path.join(DESKTOP, 'refusal.txt'), 'utf8').trim().split('\n').pop();
