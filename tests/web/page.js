@@ -37,7 +37,8 @@ const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disabl
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
   '--use-gl=angle', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'];
 
-// Opens the page at width x height CSS pixels of canvas; lines is every console line, in order.
+// Opens the page in a window of width x height CSS pixels (the canvas is 24 rows less: the help
+// line); lines is every console line, in order; options.init runs in the page before its scripts.
 async function openPage(width, height, options = {}) {
   const server = await serve();
   const userData = fs.mkdtempSync(path.join(require('node:os').tmpdir(), 'halvane-chromium-'));
