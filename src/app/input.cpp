@@ -8,6 +8,9 @@
 #include "app/screenshot.h"
 
 #include <GL/freeglut.h>
+#ifdef __EMSCRIPTEN__
+#include "platform/Page.h"
+#endif
 
 #include <cstdlib>
 
@@ -96,7 +99,12 @@ void keyUp(unsigned char key, int, int)
         return;
     }
     switch (key) {
+#ifdef __EMSCRIPTEN__
+    // A page is not ended by a key: Escape gives back the pointer and the screen.
+    case ESCAPE: releasePointerAndScreen(); break;
+#else
     case ESCAPE: std::exit(0);
+#endif
     case '1': toggleLightNormals(); break;
     case 'c': toggleSolidWalls(); break;
     case ENTER:

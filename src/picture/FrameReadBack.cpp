@@ -8,9 +8,18 @@
 std::vector<std::uint8_t> readFrame(int width, int height)
 {
     std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * 3 * static_cast<std::size_t>(height));
+#ifdef __EMSCRIPTEN__
+    // WebGL reads only RGBA, and only the buffer being drawn (read before the swap).
+    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * 4 * static_cast<std::size_t>(height));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    for (std::size_t i = 0; i < rgb.size() / 3; ++i)
+        std::copy_n(&rgba[i * 4], 3, &rgb[i * 3]);
+#else
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+#endif
     return rgb;
 }
 

@@ -1,0 +1,36 @@
+# The web page: the same sources built by Emscripten (Debian's emscripten package) into
+# halvane.js and halvane.wasm, with our own index.html and the six data files preloaded.
+# Emscripten's GLUT and its emulation of the fixed-function GL stand in for freeglut and the
+# desktop's OpenGL; what they lack is answered by src/platform/*_web.cpp.
+file(GLOB_RECURSE WEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
+list(FILTER WEB_SOURCES EXCLUDE REGEX "src/check/")
+list(FILTER WEB_SOURCES EXCLUDE REGEX "src/platform/.*_(win32|x11|linux)\\.cpp$")
+list(FILTER WEB_SOURCES EXCLUDE REGEX "src/(app/main|data/LoadFailure)\\.cpp$")
+
+find_path(HALVANE_STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb PATH_SUFFIXES stb NO_CMAKE_FIND_ROOT_PATH
+          NO_DEFAULT_PATH)
+if(NOT HALVANE_STB_INCLUDE_DIR)
+  message(FATAL_ERROR "stb_image.h not found: install libstb-dev (tools/install-deps web)")
+endif()
+
+set(HALVANE_DATA_FILES ceiling.tga ceiling.txt kachel2.tga pelgrin.md2 pelgrin2.tga walls.txt)
+set(preload "")
+foreach(data ${HALVANE_DATA_FILES})
+  list(APPEND preload "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/bin/${data}@/bin/${data}")
+endforeach()
+
+add_executable(halvane ${WEB_SOURCES})
+# Our GL/freeglut.h in front of the system's: Emscripten has only the classic GLUT header.
+target_include_directories(halvane BEFORE PRIVATE ${CMAKE_SOURCE_DIR}/src/platform/web)
+target_include_directories(halvane PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_include_directories(halvane SYSTEM PRIVATE ${HALVANE_STB_INCLUDE_DIR})
+target_compile_definitions(halvane PRIVATE HALVANE_VERSION="${PROJECT_VERSION}" HALVANE_INSTALLED_DATA="../share/halvane")
+# A refused file is thrown back to the page (LoadRefused) instead of ending it.
+target_compile_options(halvane PRIVATE -fexceptions -Wall -Wextra -Wno-sign-conversion)
+target_link_options(halvane PRIVATE -fexceptions -sLEGACY_GL_EMULATION=1 -sGL_UNSAFE_OPTS=0 -sALLOW_MEMORY_GROWTH=1
+                    -sEXPORTED_RUNTIME_METHODS=ccall,FS -sFORCE_FILESYSTEM=1 ${preload})
+# Only halvane.js and halvane.wasm: the page is our own index.html, so that Emscripten's HTML
+# minifier, which crashes on Debian, never runs.
+set_target_properties(halvane PROPERTIES SUFFIX ".js")
+add_custom_command(TARGET halvane POST_BUILD
+                   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/web/index.html ${CMAKE_BINARY_DIR}/index.html)

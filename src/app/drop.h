@@ -1,0 +1,13 @@
+// Files dropped onto the page: loaded as the desktop program loads the files its command line
+// names (--model, --skin), refused with the same messages, and the page goes on either way.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Makes the canvas take dropped files: they are copied into the page's file system and handed
+// to loadDropped.
+void acceptDroppedFiles();
+// An .md2 with its skin (or with the skin it names among the files) becomes the character.
+// Returns the line shown on the page: what was loaded, or why nothing was.
+std::string loadDropped(const std::vector<std::string>& paths);

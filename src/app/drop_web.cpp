@@ -1,0 +1,95 @@
+// Dropping files onto the page: the browser's files go into /dropped of the page's file system,
+// then the same loaders as the command line's take them.
+#include "app/drop.h"
+
+#include "app/globals.h"
+#include "data/LoadRefused.h"
+#include "platform/Page.h"
+
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace {
+
+std::string extension(const std::string& path)
+{
+    const std::size_t dot = path.rfind('.');
+    std::string ending = dot == std::string::npos ? "" : path.substr(dot + 1);
+    std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ending;
+}
+
+bool isPicture(const std::string& path)
+{
+    const std::string ending = extension(path);
+    return ending == "tga" || ending == "pcx" || ending == "png" || ending == "jpg" || ending == "jpeg" || ending == "bmp";
+}
+
+// The new character takes the old one's slot, scale and place (as the scene set-up puts it);
+// the old one stays if the new one is refused.
+std::string loadCharacter(const std::string& model, const std::string& skin)
+{
+    const int slots = modelManager.modelCount;
+    modelManager.modelCount = characterModel;
+    try {
+        const int slot = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), model.c_str(), skin.c_str(), textureManager);
+        modelManager.models[slot].position.set(8.0f, 4.0f, 8.0f);
+    } catch (const LoadRefused& refused) {
+        modelManager.modelCount = slots;
+        return refused.message;
+    }
+    modelManager.modelCount = slots;
+    return "loaded " + model.substr(model.rfind('/') + 1);
+}
+
+EM_JS(void, listenForDrops, (), {
+    var canvas = document.getElementById('canvas');
+    canvas.addEventListener('dragover', function(event) { event.preventDefault(); });
+    canvas.addEventListener('drop', function(event) {
+        event.preventDefault();
+        var files = Array.from(event.dataTransfer.files);
+        Promise.all(files.map(function(file) { return file.arrayBuffer(); })).then(function(contents) {
+            try { FS.mkdir('/dropped'); } catch (e) {}
+            var paths = files.map(function(file, i) {
+                var path = '/dropped/' + file.name.split('/').join('_');
+                FS.writeFile(path, new Uint8Array(contents[i]));
+                return path;
+            });
+            Module.ccall('halvaneDropped', null, ['string'], [paths.join('\n')]);
+        });
+    });
+});
+
+}  // namespace
+
+std::string loadDropped(const std::vector<std::string>& paths)
+{
+    std::string model, skin;
+    for (const std::string& path : paths) {
+        if (extension(path) == "md2" && model.empty())
+            model = path;
+        else if (isPicture(path) && skin.empty())
+            skin = path;
+    }
+    if (model.empty())
+        return "nothing loaded: drop an .md2 model, with its skin";
+    return loadCharacter(model, skin);
+}
+
+void acceptDroppedFiles()
+{
+    listenForDrops();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void halvaneDropped(const char* list)
+{
+    std::vector<std::string> paths;
+    std::istringstream lines(list);
+    for (std::string line; std::getline(lines, line);)
+        paths.push_back(line);
+    showOnPage(loadDropped(paths));
+}

@@ -1,0 +1,55 @@
+// halvane as a web page: the same start as the desktop program, then the page's own inputs
+// (captured pointer, canvas size, Alt+Enter, dropped files) wired to the same callbacks.
+#include "app/callbacks.h"
+#include "app/drop.h"
+#include "app/globals.h"
+#include "app/window.h"
+#include "data/LoadRefused.h"
+#include "platform/Page.h"
+
+#include <GL/freeglut.h>
+#include <emscripten/html5.h>
+
+namespace {
+
+void pointerMoved()
+{
+    passiveMotion(0, 0);
+}
+
+// The browser may leave full screen by itself (Escape): the program follows what it sees.
+void canvasResized(int width, int height)
+{
+    fullScreen = glutGet(GLUT_FULL_SCREEN) != 0;
+    reshape(width, height);
+}
+
+// Emscripten's GLUT passes no key that comes with Alt; full screen must be asked for while
+// the browser handles the key press.
+EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void*)
+{
+    if (event->altKey && event->keyCode == 13) {
+        toggleFullScreen();
+        return EM_TRUE;
+    }
+    return EM_FALSE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    IdCounter localIds(0);
+    CharacterObject tobrin(localIds, "Tobrin", 10.0f, true);
+    try {
+        startProgram(&argc, argv);
+    } catch (const LoadRefused& refused) {
+        showOnPage(refused.message);
+        return 1;
+    }
+    watchPage(pointerMoved, canvasResized);
+    emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, onKeyDown);
+    acceptDroppedFiles();
+    glutMainLoop();
+    return 0;
+}

@@ -1,0 +1,16 @@
+// The page's side of the platform seam: what a browser has in place of a window on a screen.
+// Only the page's build has these (platform_web.cpp).
+#pragma once
+
+#include <string>
+
+// Watches the page: a click on the canvas captures the pointer, and each movement while it is
+// captured reaches the mouse look through moved(); the canvas takes the page's size, and its
+// size reaches resized(), as a window's size reaches GLUT's reshape.
+void watchPage(void (*moved)(), void (*resized)(int width, int height));
+// Escape in a browser: the pointer comes free and full screen ends; the page stays.
+void releasePointerAndScreen();
+// A line under the picture, where the page shows what it refused.
+void showOnPage(const std::string& line);
+// Hands a file of the page's own file system to the browser as a download of the same name.
+void offerDownload(const std::string& path);

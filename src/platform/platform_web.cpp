@@ -1,0 +1,151 @@
+// The platform layer in a browser: the page's clock, the pointer as Pointer Lock reports it,
+// the canvas's size, and what the page shows and hands out.
+#include "platform/Page.h"
+#include "platform/Platform.h"
+
+#include <GL/freeglut.h>
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+#include <emscripten/html5.h>
+
+namespace {
+
+class PageClock : public Clock {
+public:
+    // performance.now(), in microseconds.
+    std::int64_t counter() override { return static_cast<std::int64_t>(emscripten_get_now() * 1000.0); }
+    std::int64_t frequency() override { return 1000000; }
+};
+
+// A page cannot move the pointer: while it is captured, the browser reports how far it moved,
+// and the pointer is where it was last put plus that movement, as a desktop pointer would be.
+class CapturedPointer : public Pointer {
+public:
+    int heldX = 0, heldY = 0;
+    int movedX = 0, movedY = 0;
+
+    void hide() override {}
+    void position(int& x, int& y) override
+    {
+        x = heldX + movedX;
+        y = heldY + movedY;
+    }
+    void warp(int x, int y) override
+    {
+        heldX = x;
+        heldY = y;
+        movedX = movedY = 0;
+    }
+};
+
+CapturedPointer capturedPointer;
+void (*pointerMoved)() = nullptr;
+void (*canvasResized)(int, int) = nullptr;
+
+bool pointerCaptured()
+{
+    EmscriptenPointerlockChangeEvent state{};
+    return emscripten_get_pointerlock_status(&state) == EMSCRIPTEN_RESULT_SUCCESS && state.isActive;
+}
+
+EM_BOOL onMouseMove(int, const EmscriptenMouseEvent* event, void*)
+{
+    if (!pointerCaptured())
+        return EM_FALSE;
+    capturedPointer.movedX += static_cast<int>(event->movementX);
+    capturedPointer.movedY += static_cast<int>(event->movementY);
+    if (pointerMoved)
+        pointerMoved();
+    return EM_TRUE;
+}
+
+// The browser allows a capture only while it handles a click.
+EM_BOOL onMouseDown(int, const EmscriptenMouseEvent*, void*)
+{
+    emscripten_request_pointerlock("#canvas", EM_TRUE);
+    return EM_FALSE;
+}
+
+// The canvas's drawing buffer follows the size the page gives it.
+void fitCanvas()
+{
+    double width = 0.0, height = 0.0;
+    emscripten_get_element_css_size("#canvas", &width, &height);
+    const int w = static_cast<int>(width), h = static_cast<int>(height);
+    if (w <= 0 || h <= 0)
+        return;
+    emscripten_set_canvas_element_size("#canvas", w, h);
+    if (canvasResized)
+        canvasResized(w, h);
+}
+
+EM_BOOL onResize(int, const EmscriptenUiEvent*, void*)
+{
+    fitCanvas();
+    return EM_FALSE;
+}
+
+EM_BOOL onFullscreenChange(int, const EmscriptenFullscreenChangeEvent*, void*)
+{
+    fitCanvas();
+    return EM_FALSE;
+}
+
+EM_JS(void, showLine, (const char* line), {
+    var shown = document.getElementById('message');
+    if (shown)
+        shown.textContent = UTF8ToString(line);
+});
+
+EM_JS(void, download, (const char* path), {
+    var name = UTF8ToString(path);
+    var link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([FS.readFile(name)], {type: 'image/png'}));
+    link.download = name.substring(name.lastIndexOf('/') + 1);
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+});
+
+}  // namespace
+
+Clock& systemClock()
+{
+    static PageClock clock;
+    return clock;
+}
+
+Pointer& systemPointer()
+{
+    return capturedPointer;
+}
+
+// The browser decides where a full-screen page goes.
+void coverScreen() {}
+
+void watchPage(void (*moved)(), void (*resized)(int, int))
+{
+    pointerMoved = moved;
+    canvasResized = resized;
+    emscripten_set_mousemove_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_TRUE, onMouseMove);
+    emscripten_set_mousedown_callback("#canvas", nullptr, EM_TRUE, onMouseDown);
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, onResize);
+    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, onFullscreenChange);
+    fitCanvas();
+}
+
+void releasePointerAndScreen()
+{
+    emscripten_exit_pointerlock();
+    emscripten_exit_fullscreen();
+}
+
+void showOnPage(const std::string& line)
+{
+    showLine(line.c_str());
+}
+
+void offerDownload(const std::string& path)
+{
+    download(path.c_str());
+}

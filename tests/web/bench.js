@@ -1,0 +1,65 @@
+// The page's speed and size, for tools/bench-web (never a test): the time of a frame in
+// Chromium at 1024 x 768 (display with the frame read back, start view, 5 runs of 100 frames), the
+// time from the page's request to its first frame on 127.0.0.1, and the bytes the page
+// downloads gzip-compressed. Prints one JSON line.
+'use strict';
+const { openPage } = require('./page');
+
+async function firstFrameMs() {
+  const p = await openPage(1024, 792, {
+    // Emscripten's Browser object exists only once the page's script runs: its frame
+    // iteration is wrapped as soon as it does, before the first frame is due.
+    init: () => {
+      const watch = setInterval(() => {
+        if (typeof Browser === 'undefined')
+          return;
+        clearInterval(watch);
+        const iterate = Browser.mainLoop.runIter;
+        Browser.mainLoop.runIter = (func) => {
+          iterate(func);
+          window.halvaneFirstFrame = window.halvaneFirstFrame || performance.now();
+        };
+      }, 1);
+    },
+  });
+  await p.page.waitForFunction(() => window.halvaneFirstFrame, null, { timeout: 30000 });
+  const ms = await p.page.evaluate(() => window.halvaneFirstFrame);
+  const bytes = p.server.bytesSent;
+  await p.close();
+  return { ms, bytes };
+}
+
+async function frameMs() {
+  const p = await openPage(1024, 792);
+  await p.page.waitForFunction(() => typeof GLctx !== 'undefined' && GLctx, null, { timeout: 30000 });
+  await p.page.waitForTimeout(2000);
+  const runs = [];
+  for (let run = 0; run < 5; ++run) {
+    runs.push(await p.page.evaluate(() => new Promise((resolve) => {
+      const iterate = Browser.mainLoop.runIter;
+      let total = 0, frames = 0;
+      const pixel = new Uint8Array(4);
+      Browser.mainLoop.runIter = (func) => {
+        const start = performance.now();
+        iterate(func);
+        // A read of one pixel waits for the GPU process to finish the frame, as glFinish does.
+        GLctx.readPixels(0, 0, 1, 1, GLctx.RGBA, GLctx.UNSIGNED_BYTE, pixel);
+        total += performance.now() - start;
+        if (++frames === 100) {
+          Browser.mainLoop.runIter = iterate;
+          resolve(total / frames);
+        }
+      };
+    })));
+  }
+  await p.close();
+  return runs.reduce((a, b) => a + b) / runs.length;
+}
+
+(async () => {
+  const first = [];
+  for (let run = 0; run < 5; ++run)
+    first.push(await firstFrameMs());
+  const sorted = first.map((f) => f.ms).sort((a, b) => a - b);
+  console.log(JSON.stringify({ frameMs: await frameMs(), firstFrameMs: sorted[2], gzipBytes: first[0].bytes }));
+})();

@@ -1,0 +1,65 @@
+// The page under test: build-web/ served from 127.0.0.1 by a server of the test's own, and
+// Debian's Chromium started headless by playwright-core, with WebGL through SwiftShader.
+'use strict';
+const http = require('node:http');
+const fs = require('node:fs');
+const path = require('node:path');
+const zlib = require('node:zlib');
+const { chromium } = require('playwright-core');
+
+const BUILD = path.resolve(__dirname, '../../build-web');
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.data': 'application/octet-stream' };
+
+// Serves build-web/, gzip-compressed where the browser asks for it, as a web server would;
+// counts the bytes sent.
+function serve() {
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    const file = path.join(BUILD, name === '/' ? 'index.html' : name);
+    if (!file.startsWith(BUILD) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    let body = fs.readFileSync(file);
+    const headers = { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream', 'Cache-Control': 'no-store' };
+    if (/\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
+      body = zlib.gzipSync(body, { level: 6 });
+      headers['Content-Encoding'] = 'gzip';
+    }
+    server.bytesSent += body.length;
+    response.writeHead(200, headers).end(body);
+  });
+  server.bytesSent = 0;
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync',
+  '--use-gl=angle', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'];
+
+// Opens the page in a window of width x height CSS pixels (the canvas is 24 rows less: the help
+// line); lines is every console line, in order; options.init runs in the page before its scripts.
+async function openPage(width, height, options = {}) {
+  const server = await serve();
+  const userData = fs.mkdtempSync(path.join(require('node:os').tmpdir(), 'halvane-chromium-'));
+  const context = await chromium.launchPersistentContext(userData, {
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true, args: CHROMIUM_FLAGS,
+    viewport: { width, height }, acceptDownloads: true, ignoreDefaultArgs: ['--enable-automation'],
+  });
+  const page = context.pages()[0] || await context.newPage();
+  if (options.init)
+    await page.addInitScript(options.init);
+  const lines = [];
+  page.on('console', (message) => lines.push(message.text()));
+  page.on('pageerror', (error) => lines.push('page error: ' + error.message));
+  const started = Date.now();
+  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  const close = async () => {
+    await context.close();
+    server.close();
+    fs.rmSync(userData, { recursive: true, force: true });
+  };
+  return { page, lines, server, started, close };
+}
+
+module.exports = { openPage, serve, BUILD };

@@ -1,0 +1,202 @@
+// halvane's page in a real browser, against the desktop program's own frames and console
+// (tools/desktop-frames writes them into HALVANE_DESKTOP_FRAMES before this runs).
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const fs = require('node:fs');
+const path = require('node:path');
+const { openPage } = require('./page');
+
+const DESKTOP = process.env.HALVANE_DESKTOP_FRAMES || path.resolve(__dirname, '../../build-web/desktop-frames');
+const OUT = path.resolve(__dirname, '../../build-web/test-output');
+const SOAK_SECONDS = Number(process.env.HALVANE_WEB_SOAK_SECONDS || 120);
+// The two rasterisers (Mesa's llvmpipe, SwiftShader) sample and round texels a little
+// differently and put polygon edges a pixel apart here and there: a pixel counts as different
+// when a channel is off by more than 40, and at most 1 % of the pixels may be (wireframe lines
+// fall differently more often than filled polygons' edges).
+const CHANNEL_TOLERANCE = 40;
+const SHARE_TOLERANCE = 0.01;
+
+// Decodes PNG files in the page (the browser's own decoder) and compares them pixel by pixel.
+// With a letters picture (the desktop's frame without its overlay text), the pixels where the
+// letters are count apart, and must match exactly.
+async function compare(page, actualPng, expectedPng, name, withoutLetters) {
+  const result = await page.evaluate(async ([a, b, tolerance, c]) => {
+    const pixels = async (base64) => {
+      const bitmap = await createImageBitmap(await (await fetch('data:image/png;base64,' + base64)).blob());
+      const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+      const context = canvas.getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      return context.getImageData(0, 0, bitmap.width, bitmap.height);
+    };
+    const [x, y] = [await pixels(a), await pixels(b)];
+    if (x.width !== y.width || x.height !== y.height)
+      return { size: `${x.width}x${x.height} against ${y.width}x${y.height}` };
+    const z = c ? await pixels(c) : null;
+    const difference = (p, q, i) => Math.max(Math.abs(p.data[i] - q.data[i]), Math.abs(p.data[i + 1] - q.data[i + 1]), Math.abs(p.data[i + 2] - q.data[i + 2]));
+    let different = 0, largest = 0, letterPixels = 0, lettersWrong = 0;
+    for (let i = 0; i < x.data.length; i += 4) {
+      const d = difference(x, y, i);
+      if (z && difference(y, z, i) > 0) {
+        ++letterPixels;
+        if (d > 0) ++lettersWrong;
+        continue;
+      }
+      largest = Math.max(largest, d);
+      if (d > tolerance) ++different;
+    }
+    return { share: different / (x.width * x.height), largest, letterPixels, lettersWrong };
+  }, [actualPng.toString('base64'), expectedPng.toString('base64'), CHANNEL_TOLERANCE, withoutLetters ? withoutLetters.toString('base64') : null]);
+  fs.mkdirSync(OUT, { recursive: true });
+  fs.writeFileSync(path.join(OUT, name), actualPng);
+  return result;
+}
+
+async function canvasPng(page) {
+  return page.locator('#canvas').screenshot();
+}
+
+function desktopFrame(number) {
+  return fs.readFileSync(path.join(DESKTOP, `halvane-000${number}.png`));
+}
+
+// The console as one stream, as the desktop program writes it: the page's console gets it line by line.
+function stream(lines) {
+  return lines.filter((line) => !line.startsWith('[.WebGL')).join('\n') + '\n';
+}
+
+async function frameShows(page, expected, name, withoutLetters) {
+  await page.waitForTimeout(500);
+  const result = await compare(page, await canvasPng(page), expected, name, withoutLetters);
+  assert.ok(result.share <= SHARE_TOLERANCE, `${name}: ${JSON.stringify(result)} of the desktop's frame`);
+  return result;
+}
+
+test('the page draws what the desktop program draws, and logs what it logs', async (t) => {
+  const p = await openPage(640, 504);
+  try {
+    await p.page.waitForFunction(() => typeof GLctx !== 'undefined' && GLctx !== null, null, { timeout: 20000 });
+    await t.test('first frame', async () => console.log('first frame', await frameShows(p.page, desktopFrame(1), 'first.png')));
+    let help;
+    await t.test('F1 shows the help', async () => {
+      await p.page.keyboard.press('F1');
+      help = await frameShows(p.page, desktopFrame(2), 'help.png', desktopFrame(1));
+      console.log('F1', help);
+      await p.page.keyboard.press('F1');
+    });
+    await t.test('the help\'s letters are the desktop\'s, pixel for pixel', { todo: 'the overlay draws its letters from its glyph texture in the browser' }, () => {
+      assert.ok(help.letterPixels > 1000, 'the desktop frame shows no help');
+      assert.strictEqual(help.lettersWrong, 0, `${help.lettersWrong} of ${help.letterPixels} letter pixels differ`);
+    });
+    await t.test('F3 draws wireframe', async () => {
+      await p.page.keyboard.press('F3');
+      console.log('F3', await frameShows(p.page, desktopFrame(3), 'wireframe.png'));
+      await p.page.keyboard.press('F3');
+    });
+    await t.test('F12 downloads the frame as the desktop names it', async () => {
+      const [download] = await Promise.all([p.page.waitForEvent('download'), p.page.keyboard.press('F12')]);
+      assert.strictEqual(download.suggestedFilename(), 'halvane-0001.png');
+      const saved = fs.readFileSync(await download.path());
+      const result = await compare(p.page, saved, await canvasPng(p.page), 'download.png');
+      assert.strictEqual(result.share, 0, JSON.stringify(result));
+    });
+    await t.test('a captured mouse turns the view as far as on the desktop', async () => {
+      const box = await p.page.locator('#canvas').boundingBox();
+      await p.page.mouse.move(box.x + 320, box.y + 240);
+      await p.page.mouse.down();
+      await p.page.mouse.up();
+      await p.page.waitForFunction(() => document.pointerLockElement !== null, null, { timeout: 5000 });
+      await p.page.mouse.move(box.x + 420, box.y + 240);
+      console.log('turn', await frameShows(p.page, desktopFrame(4), 'turned.png'));
+    });
+    await t.test('4 builds the rooms and logs them word for word', async () => {
+      const before = stream(p.lines).length;
+      await p.page.keyboard.press('4');
+      await p.page.waitForTimeout(500);
+      const desktop = fs.readFileSync(path.join(DESKTOP, 'console.txt'), 'utf8');
+      const rooms = (text) => text.replace(/going to draw animation sequence \d+\. frame \d+\./g, '')
+        .match(/making new room: 0:[\s\S]*making new room: 6:[\s\S]*?all walls set: 512 vertices\./)[0];
+      assert.strictEqual(rooms(stream(p.lines).slice(before)), rooms(desktop));
+    });
+    await t.test('w walks until it is let go', async () => {
+      const standing = await canvasPng(p.page);
+      await p.page.keyboard.down('w');
+      await p.page.waitForTimeout(600);
+      await p.page.keyboard.up('w');
+      await p.page.waitForTimeout(300);
+      const walked = await canvasPng(p.page);
+      assert.ok((await compare(p.page, walked, standing, 'walked.png')).share > 0.2, 'w did not move the view');
+      await p.page.waitForTimeout(300);
+      assert.strictEqual((await compare(p.page, await canvasPng(p.page), walked, 'stopped.png')).share, 0, 'the view moves on after w');
+    });
+    await t.test('F11 and Alt+Enter ask for full screen, the picture follows, Escape leaves it', async () => {
+      const state = () => p.page.evaluate(() => [!!document.fullscreenElement, document.getElementById('canvas').height]);
+      await p.page.keyboard.press('F11');
+      await p.page.waitForFunction(() => document.fullscreenElement && document.getElementById('canvas').height === 504);
+      await p.page.keyboard.press('Escape');
+      await p.page.waitForFunction(() => !document.fullscreenElement && document.getElementById('canvas').height === 480);
+      await p.page.keyboard.press('Alt+Enter');
+      await p.page.waitForFunction(() => document.fullscreenElement);
+      await p.page.keyboard.press('Escape');
+      await p.page.waitForTimeout(500);
+      assert.deepStrictEqual(await state(), [false, 480]);
+    });
+    await t.test('a dropped model becomes the character; a broken one is refused as on the desktop', async () => {
+      const cutOff = fs.readFileSync(path.join(DESKTOP, 'cut-off.md2'));
+      const refusal = fs.readFileSync(path.join(DESKTOP, 'refusal.txt'), 'utf8').trim().split('\n').pop();
+      await drop(p.page, { 'cut-off.md2': cutOff });
+      await p.page.waitForFunction((text) => document.getElementById('message').textContent === text,
+        refusal.replace(/\S*cut-off\.md2/, '/dropped/cut-off.md2'), { timeout: 10000 });
+      const bin = path.resolve(__dirname, '../../bin');
+      await drop(p.page, { 'pelgrin.md2': fs.readFileSync(path.join(bin, 'pelgrin.md2')), 'pelgrin2.tga': fs.readFileSync(path.join(bin, 'pelgrin2.tga')) });
+      await p.page.waitForFunction(() => document.getElementById('message').textContent === 'loaded pelgrin.md2', null, { timeout: 10000 });
+      assert.match(stream(p.lines), /loading model number 0: \/dropped\/pelgrin\.md2\n[\s\S]*model loaded\./);
+    });
+  } finally {
+    await p.close();
+  }
+});
+
+// Drops files onto the canvas as a visitor's file manager would.
+async function drop(page, files) {
+  const named = Object.entries(files).map(([name, bytes]) => [name, bytes.toString('base64')]);
+  await page.evaluate((list) => {
+    const transfer = new DataTransfer();
+    for (const [name, base64] of list)
+      transfer.items.add(new File([Uint8Array.from(atob(base64), (c) => c.charCodeAt(0))], name));
+    document.getElementById('canvas').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  }, named);
+}
+
+test('random keys and mouse for a while leave the page alive and its memory flat', async () => {
+  const p = await openPage(640, 504);
+  try {
+    await p.page.waitForFunction(() => typeof GLctx !== 'undefined' && GLctx !== null, null, { timeout: 20000 });
+    const box = await p.page.locator('#canvas').boundingBox();
+    await p.page.mouse.click(box.x + 320, box.y + 240);
+    const keys = ['w', 'a', 's', 'd', 'f', 'r', 'c', '1', '4', '5', '6', 'F1', 'F2', 'F3', 'F4', 'F5', 'F6', 'F7', 'F8',
+      'F9', 'F10', 'Home', 'ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight', 'Escape'];
+    const memory = () => p.page.evaluate(() => ({ wasm: HEAP8.length, js: performance.memory.usedJSHeapSize, frames: GLUT.frames }));
+    await p.page.evaluate(() => { GLUT.frames = 0; const count = () => { GLUT.frames++; requestAnimationFrame(count); }; count(); });
+    let random = 12345;
+    const next = (n) => { random = (random * 1103515245 + 12345) % 2147483648; return random % n; };
+    const end = Date.now() + SOAK_SECONDS * 1000;
+    let warm = null;
+    while (Date.now() < end) {
+      if (next(3) === 0)
+        await p.page.mouse.move(box.x + next(640), box.y + next(480));
+      else
+        await p.page.keyboard.press(keys[next(keys.length)], { delay: next(50) });
+      if (!warm && Date.now() > end - SOAK_SECONDS * 500)
+        warm = await memory();
+    }
+    const last = await memory();
+    console.log('memory', warm, last);
+    assert.ok(last.frames > warm.frames, 'the page stopped drawing');
+    assert.ok(!p.lines.some((line) => line.startsWith('page error')), p.lines.filter((line) => line.startsWith('page error')).join('\n'));
+    assert.strictEqual(last.wasm, warm.wasm, 'the program\'s memory grew in the second half');
+    assert.ok(last.js < warm.js * 1.5 + 4e6, `the page's JavaScript heap grew from ${warm.js} to ${last.js}`);
+  } finally {
+    await p.close();
+  }
+});
