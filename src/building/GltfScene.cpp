@@ -383,6 +383,10 @@ BuildingRead readGltfBuilding(const std::string& path, bool binary, bool)
         return read;
     if (buildingScene(parse.model) < 0)
         addRootScene(parse.model);
+    for (const std::string& extension : parse.model.extensionsUsed)
+        if (!knownGltfExtension(extension))
+            read.building.warnings.push_back("the file uses the extension " + extension +
+                                             ", which halvane leaves out; what it adds is not shown");
     std::vector<UvTransform> uv;
     read.building.materials = gltfMaterials(parse.model, parse.dataPictures, uv, read.building.warnings);
     SceneConverter converter(parse.model, read, uv);

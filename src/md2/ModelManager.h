@@ -4,6 +4,9 @@
 #include "math/Vec3.h"
 #include "md2/Md2Model.h"
 
+#include <cstdint>
+#include <vector>
+
 struct TextureManager;
 
 constexpr int MAX_MODELS = 2;
