@@ -11,6 +11,7 @@
 #include <sstream>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC  // its own copy: the tests link the program's too
 #define STBI_WRITE_NO_STDIO
 #include <stb_image_write.h>
 
