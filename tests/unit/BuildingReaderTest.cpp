@@ -83,8 +83,8 @@ TEST(BuildingReader, BothFormatsGiveTheSameBuilding)
 
 TEST(BuildingReader, FacesAreCutIntoTheirOwnArea)
 {
-    // An L of six corners from a convex corner, and a face folded onto a line.
-    const std::vector<Vec3> l = {{0, 0, 0}, {0, 0, 8}, {6, 0, 8}, {6, 0, 4}, {12, 0, 4}, {12, 0, 0}};
+    // An L of six corners from a corner that a fan would cut wrongly, and a face folded onto a line.
+    const std::vector<Vec3> l = {{0, 0, 8}, {6, 0, 8}, {6, 0, 4}, {12, 0, 4}, {12, 0, 0}, {0, 0, 0}};
     double area = 0;
     const auto triangles = triangulatePolygon(l);
     ASSERT_EQ(triangles.size(), 4u);

@@ -48,11 +48,11 @@ Object ramp(const char* name, float x0, float x1, float degrees)
 }
 
 // The ground floor as one L-shaped face of six corners and a rectangle: cut as a fan from its
-// first corner, the L would cover the rectangle's place twice.
+// first corner, the L would reach over the rectangle's place.
 Object floors()
 {
     Object object{"floors", "floor", {0, 0, 0}, {}, false};
-    object.faces.push_back({{{0, 0, 0}, {0, 0, DEPTH}, {6, 0, DEPTH}, {6, 0, 4}, {WIDTH, 0, 4}, {WIDTH, 0, 0}}, 3});
+    object.faces.push_back({{{0, 0, DEPTH}, {6, 0, DEPTH}, {6, 0, 4}, {WIDTH, 0, 4}, {WIDTH, 0, 0}, {0, 0, 0}}, 2});
     object.faces.push_back(quad({6, 0, 4}, {6, 0, DEPTH}, {WIDTH, 0, DEPTH}, {WIDTH, 0, 4}));
     const float y = STOREY_HEIGHT;
     object.faces.push_back(quad({UPPER_FLOOR_X0, y, 0}, {UPPER_FLOOR_X0, y, UPPER_FLOOR_Z1}, {WIDTH, y, UPPER_FLOOR_Z1}, {WIDTH, y, 0}));
