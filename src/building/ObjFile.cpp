@@ -84,7 +84,9 @@ std::string checkIndices(const tinyobj::attrib_t& attrib, const std::vector<tiny
     triangles = 0;
     for (const tinyobj::shape_t& shape : shapes) {
         for (const tinyobj::index_t& i : shape.mesh.indices) {
-            if (i.vertex_index < 0 || std::uint64_t(i.vertex_index) >= positions)
+            if (i.vertex_index < 0)
+                return "a face names a vertex before the first of the " + std::to_string(positions) + " the file holds";
+            if (std::uint64_t(i.vertex_index) >= positions)
                 return "a face names vertex " + std::to_string(std::int64_t(i.vertex_index) + 1) + ", past the " +
                        std::to_string(positions) + " vertices the file holds";
             if (i.normal_index < -1 || (i.normal_index >= 0 && std::uint64_t(i.normal_index) >= normals))
