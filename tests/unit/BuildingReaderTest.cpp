@@ -97,4 +97,28 @@ TEST(BuildingReader, FacesAreCutIntoTheirOwnArea)
     EXPECT_EQ(triangulatePolygon({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}}).size(), 2u);
 }
 
+// The fuzzers' seeds, read once more under the sanitizers with the unit tests: "bad-" seeds are
+// refused with one line naming the file, the others read.
+TEST(BuildingReader, FuzzSeedsAreReadOrRefusedInOneLine)
+{
+    BuildingOptions quiet;
+    quiet.announce = false;
+    int seeds = 0;
+    for (const char* kind : {"gltf", "obj"})
+        for (const auto& entry : fs::directory_iterator(std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/" + kind)) {
+            const std::string path = entry.path().string();
+            if (buildingFormat(path).empty())
+                continue;
+            ++seeds;
+            const BuildingLoad load = loadBuilding(path, quiet);
+            const bool bad = entry.path().filename().string().rfind("bad-", 0) == 0;
+            EXPECT_EQ(load.ok(), !bad) << path << ": " << load.failure;
+            EXPECT_EQ(load.failure.find('\n'), std::string::npos) << load.failure;
+            if (bad) {
+                EXPECT_EQ(load.failure.rfind(path + ": ", 0), 0u) << load.failure;
+            }
+        }
+    EXPECT_GE(seeds, 10);
+}
+
 }  // namespace
