@@ -309,6 +309,10 @@ private:
         const bool mirrored = determinant(world) < 0;
         const UvTransform& uv = uv_[std::size_t(material)];
         const std::uint64_t triangles = triangleCount(indices.size(), mode);
+        BuildingSurface& target = surfaceOf(read_.building, material);
+        target.positions.reserve(target.positions.size() + std::size_t(triangles) * 9);
+        target.normals.reserve(target.normals.size() + std::size_t(triangles) * 9);
+        target.texCoords.reserve(target.texCoords.size() + std::size_t(triangles) * 6);
         for (std::uint64_t t = 0; t < triangles; ++t) {
             std::array<std::uint32_t, 3> corner = triangleCorners(indices, mode, std::size_t(t));
             if (mirrored)

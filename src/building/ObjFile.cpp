@@ -16,6 +16,16 @@
 
 namespace {
 
+// The file's bytes as a stream for tinyobjloader without a second copy of them.
+class BytesStream : public std::streambuf {
+public:
+    explicit BytesStream(const std::string& bytes)
+    {
+        char* start = const_cast<char*>(bytes.data());  // only ever read
+        setg(start, start, start + bytes.size());
+    }
+};
+
 // Material files found beside the OBJ file as pictures are, and read whole through our seam.
 class MaterialFiles : public tinyobj::MaterialReader {
 public:
@@ -172,7 +182,8 @@ BuildingRead readObjBuilding(const std::string& path, bool)
     std::vector<tinyobj::shape_t> shapes;
     std::vector<tinyobj::material_t> materials;
     std::string warning, error;
-    std::istringstream stream(file.contents);
+    BytesStream bytes(file.contents);
+    std::istream stream(&bytes);
     MaterialFiles materialFiles(folderOf(path), read.building.warnings);
     if (!tinyobj::LoadObj(&attrib, &shapes, &materials, &warning, &error, &stream, &materialFiles, false, false)) {
         read.failure = error.empty() ? "not an OBJ file that can be read" : firstLine(error);
