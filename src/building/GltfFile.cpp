@@ -1,9 +1,12 @@
 // The one place tinygltf is compiled: its own picture decoding and writing off (pictures go
 // through our stb entry after the model is checked), every file it opens through our seam.
+#include <fstream>  // tinygltf writes files with std::ofstream and includes it only with its own file functions
+
 #define TINYGLTF_IMPLEMENTATION
 #define TINYGLTF_NO_STB_IMAGE
 #define TINYGLTF_NO_STB_IMAGE_WRITE
 #define TINYGLTF_NO_EXTERNAL_IMAGE
+#define TINYGLTF_NO_FS  // no file of its own: ours below (its own would expand paths as a shell does)
 #include "building/GltfFile.h"
 
 #include "building/BuildingRead.h"

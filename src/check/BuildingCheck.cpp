@@ -79,6 +79,8 @@ std::string remedyFor(const std::string& warning)
 {
     if (warning.find("m across") != std::string::npos)
         return "give --level-scale with the metres of one of the file's units, or export in metres.";
+    if (warning.find("texture coordinates") != std::string::npos)
+        return "export the building again with one UV map.";
     if (warning.find("material file") != std::string::npos)
         return "put the .mtl file beside the .obj file, under the name the .obj gives.";
     if (warning.find("picture") != std::string::npos)
@@ -86,7 +88,7 @@ std::string remedyFor(const std::string& warning)
                "the pictures inside it.";
     if (warning.find("extension") != std::string::npos)
         return "export without that extension if what it adds matters to you.";
-    return "export the building again with one UV map.";
+    return "export the building again.";
 }
 
 void addWarnings(const Building& building, FileReport& report)
