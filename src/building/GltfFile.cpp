@@ -84,6 +84,34 @@ bool keepDataPicture(tinygltf::Image* image, const int index, std::string*, std:
     return true;
 }
 
+// tinygltf turns a file's "extras" and "extensions" into values of its own by calling itself
+// once per level of nesting: a file nested a million levels deep would overflow the stack, so
+// such a file is refused before tinygltf sees it. No glTF file needs more than a few levels.
+constexpr int MAX_JSON_DEPTH = 64;
+
+bool jsonNestsTooDeep(const char* text, std::uint64_t size)
+{
+    int depth = 0;
+    bool inString = false;
+    for (std::uint64_t i = 0; i < size; ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > MAX_JSON_DEPTH)
+                return true;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return false;
+}
+
 std::string firstLine(const std::string& text)
 {
     std::string line = text.substr(0, text.find('\n'));
@@ -141,6 +169,11 @@ GltfParse parseGltfFile(const std::string& path, bool binary)
         if (!parse.failure.empty())
             return parse;
         size = word(bytes, 8);
+    }
+    const char* json = binary ? reinterpret_cast<const char*>(bytes) + 20 : file.contents.data();
+    if (jsonNestsTooDeep(json, binary ? word(bytes, 12) : size)) {
+        parse.failure = "its JSON nests deeper than " + std::to_string(MAX_JSON_DEPTH) + " levels";
+        return parse;
     }
     FileSeam seam{folderOf(path), ""};
     tinygltf::TinyGLTF gltf;

@@ -99,6 +99,10 @@ std::vector<BrokenFile> brokenBuildingFiles()
                      "\\(export without it\\)$", GLB},
         {"CountPastTheLimit", "kachel2.tga", house(glb(triangleJson("[{\"mesh\":0}]", "", "{\"byteLength\":48}", "4000000000"))),
          inHouse() + "accessor 0 holds 4000000000 elements, over the limit of 48000000$", GLB},
+        {"JsonNestedTooDeep", "kachel2.tga",
+         replaced("house.gltf", text("{\"asset\":{\"version\":\"2.0\"},\"extras\":" + std::string(100000, '[') +
+                                     std::string(100000, ']') + "}")),
+         inHouse("house.gltf") + "its JSON nests deeper than 64 levels$", {"--level", "../bin/house.gltf"}},
         {"ObjFacePastTheVertices", "kachel2.tga", replaced("house.obj", text("v 0 0 0\nv 1 0 0\nv 0 0 1\nf 1 2 9\n")),
          inHouse("house.obj") + "a face names vertex 9, past the 3 vertices the file holds$", {"--level", "../bin/house.obj"}},
         {"ObjNegativeIndexBeforeTheFirst", "kachel2.tga", replaced("house.obj", text("v 0 0 0\nv 1 0 0\nf -1 -2 -3\n")),
