@@ -58,7 +58,11 @@ void decodeInside(const tinygltf::Model& model, int source, const std::vector<st
         size = dataPictures[std::size_t(source)].size();
     }
     const bool alpha = material.alphaMode != AlphaMode::Opaque;
-    PictureDecode decoded = size == 0 ? PictureDecode{{}, "", "it holds no bytes"} : decodeStbPicture(bytes, size, alpha);
+    PictureDecode decoded;
+    if (size == 0)
+        decoded.reason = "it holds no bytes";
+    else
+        decoded = decodeStbPicture(bytes, size, alpha);
     if (decoded.ok())
         material.image = std::move(decoded.image);
     else

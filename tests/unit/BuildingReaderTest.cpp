@@ -33,7 +33,7 @@ Measure measure(const Building& building)
 
 std::string writtenBuilding()
 {
-    const fs::path folder = fs::temp_directory_path() / ("halvane-building-" + std::to_string(::getpid()));
+    const fs::path folder = fs::temp_directory_path() / "halvane-building-test";
     fs::create_directories(folder);
     EXPECT_TRUE(tb::writeTestBuilding(folder.string() + "/"));
     return folder.string() + "/";
