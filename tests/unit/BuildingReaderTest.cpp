@@ -1,12 +1,15 @@
 // The test building through both readers: the same triangles, area, bounds, pictures and start
 // from the glTF binary file and from the OBJ file, and the units and axes the options ask for.
 #include "building/BuildingLoader.h"
+#include "building/BuildingStart.h"
 #include "building/PolygonTriangulation.h"
 #include "test_building.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace fs = std::filesystem;
 namespace tb = test_building;
@@ -95,6 +98,31 @@ TEST(BuildingReader, FacesAreCutIntoTheirOwnArea)
     }
     EXPECT_DOUBLE_EQ(area, 72.0);
     EXPECT_EQ(triangulatePolygon({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}}).size(), 2u);
+}
+
+// Without a camera or a start object the visitor stands on the ground floor near the middle,
+// where its body crosses nothing; standing in the wall with the doorway it would.
+TEST(BuildingReader, WithoutAStartObjectTheVisitorStandsClearOnTheLowestFloor)
+{
+    const std::string folder = writtenBuilding();
+    std::ifstream in(folder + "test-building.obj");
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string obj = text.str();
+    std::ofstream(folder + "test-building.obj") << obj.substr(0, obj.find("o start\n"));
+    BuildingOptions quiet;
+    quiet.announce = false;
+    const BuildingLoad load = loadBuilding(folder + "test-building.obj", quiet);
+    ASSERT_TRUE(load.ok()) << load.failure;
+    const BuildingStart& start = load.building.start;
+    EXPECT_EQ(start.reason, "a clear place on the lowest large floor, near the building's middle");
+    EXPECT_NEAR(start.eye.y, 1.6f * UNITS_PER_METRE, 1e-4f);
+    EXPECT_FALSE(bodyBlocked(load.building, start.eye));
+    const Vec3 inTheWall(3.0f * UNITS_PER_METRE, 1.6f * UNITS_PER_METRE, tb::INNER_WALL_Z * UNITS_PER_METRE);
+    EXPECT_TRUE(bodyBlocked(load.building, inTheWall));
+    const Vec3 inTheDoorway((tb::DOOR_X0 + tb::DOOR_WIDTH / 2) * UNITS_PER_METRE, inTheWall.y, inTheWall.z);
+    EXPECT_FALSE(bodyBlocked(load.building, inTheDoorway));
+    fs::remove_all(folder);
 }
 
 // The fuzzers' seeds, read once more under the sanitizers with the unit tests: "bad-" seeds are
