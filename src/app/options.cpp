@@ -1,5 +1,6 @@
 #include "app/options.h"
 
+#include "cli/BuildingOptions.h"
 #include "cli/CharacterOptions.h"
 
 #include <cmath>
@@ -102,6 +103,8 @@ const char* const KEYS =
 std::vector<OptionRow> halvaneRows()
 {
     std::vector<OptionRow> rows = characterOptionRows();
+    const std::vector<OptionRow> building = buildingOptionRows();
+    rows.insert(rows.end(), building.begin(), building.end());
     rows.insert(rows.end(), {
             {"--solid", nullptr, "start with solid walls (the key c switches them)", storeSolid},
             {"--window", nullptr, "start in a window rather than full screen", storeWindow},
@@ -126,7 +129,7 @@ const ProgramDescription& halvaneProgram()
         "halvane",
         "[OPTION]... [FOLDER]",
         "A first-person walk-through of a hall, with rooms to build and an animated character.",
-        std::string(DETAILS) + CHARACTER_OPTIONS_DETAILS + "\n" + KEYS,
+        std::string(DETAILS) + CHARACTER_OPTIONS_DETAILS + "\n" + BUILDING_OPTIONS_DETAILS + "\n" + KEYS,
         halvaneRows(),
     };
     return program;

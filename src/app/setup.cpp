@@ -7,6 +7,7 @@
 #include "app/visitor.h"
 #include "app/walking.h"
 #include "app/window.h"
+#include "data/RunFiles.h"
 #include "platform/Platform.h"
 
 void setFixedState()
@@ -25,27 +26,27 @@ void setFixedState()
 
 namespace {
 
-std::string dataPath(const char* name)
+// The files this run reads, decided where halvane-check decides them too.
+RunFiles theRunFiles()
 {
-    return dataFolder + name;
+    return runFiles(dataFolder, commandLine.model, commandLine.skin, commandLine.level);
 }
 
 void loadLevelData()
 {
-    wallTexture = textureManager.loadTexture(dataPath("kachel2.tga").c_str(), true, true);
-    ceilingTexture = textureManager.loadTexture(dataPath("ceiling.tga").c_str(), true, true);
-    walls.load(dataPath("walls.txt").c_str());
-    ceiling.load(dataPath("ceiling.txt").c_str());
+    const RunFiles files = theRunFiles();
+    wallTexture = textureManager.loadTexture(files.wallTexture.c_str(), true, true);
+    ceilingTexture = textureManager.loadTexture(files.ceilingTexture.c_str(), true, true);
+    walls.load(files.walls.c_str());
+    ceiling.load(files.ceiling.c_str());
 }
 
 // Our pilgrim from the data folder, or the model and skin the command line names; a model
 // of one's own without --skin takes the skin it names (an empty path looks it up).
 void loadCharacter()
 {
-    const bool ownModel = !commandLine.model.empty();
-    const std::string model = ownModel ? commandLine.model : dataPath("pelgrin.md2");
-    const std::string skin = !commandLine.skin.empty() ? commandLine.skin : ownModel ? "" : dataPath("pelgrin2.tga");
-    characterModel = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), model.c_str(), skin.c_str(), textureManager);
+    const RunFiles files = theRunFiles();
+    characterModel = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), files.model.c_str(), files.skin.c_str(), textureManager);
     modelManager.models[characterModel].position.set(8.0f, 4.0f, 8.0f);
     if (buildingShown())
         standCharacterInBuilding();

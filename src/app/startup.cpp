@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/options.h"
 #include "app/window.h"
+#include "building/BuildingLoader.h"
 #include "data/DataFolder.h"
 #include "data/LoadFailure.h"
 #include "platform/ExecutablePath.h"
@@ -11,6 +12,7 @@
 
 #include <GL/freeglut.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -37,6 +39,21 @@ void chooseDataFolderOrEnd()
     if (!choice.failure.empty())
         endWithLoadFailure(choice.failure);
     dataFolder = choice.folder;
+}
+
+// A building of one's own is read before the window opens: a file that cannot be used ends the
+// program with its one line, as a data folder without data does.
+void loadBuildingOrEnd()
+{
+    if (commandLine.level.empty())
+        return;
+    BuildingOptions options;
+    options.scale = commandLine.levelScale;
+    options.zUp = commandLine.zUp;
+    BuildingLoad load = loadBuilding(commandLine.level, options);
+    if (!load.ok())
+        endWithLoadFailure(load.failure);
+    building = std::move(load.building);
 }
 
 }  // namespace
@@ -69,6 +86,7 @@ void startProgram(int* argc, char** argv)
     readCommandLineOrEnd(static_cast<int>(arguments.size()), argumentPointers(arguments).data());
     modelManager.announceSlots();
     chooseDataFolderOrEnd();
+    loadBuildingOrEnd();
     // GLUT sees only its own options: the program's name and what the command line passed on.
     // Kept for the life of the program, as GLUT may keep pointers into them.
     static std::vector<std::string> glutArguments = {argv[0]};

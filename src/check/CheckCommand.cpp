@@ -1,11 +1,24 @@
 #include "check/CheckCommand.h"
 
 #include "check/DataCheck.h"
+#include "cli/BuildingOptions.h"
 #include "cli/CharacterOptions.h"
 #include "data/DataFolder.h"
 #include "platform/ExecutablePath.h"
 
 #include <string>
+
+namespace {
+
+std::vector<OptionRow> checkRows()
+{
+    std::vector<OptionRow> rows = characterOptionRows();
+    const std::vector<OptionRow> building = buildingOptionRows();
+    rows.insert(rows.end(), building.begin(), building.end());
+    return rows;
+}
+
+}  // namespace
 
 const ProgramDescription& checkProgram()
 {
@@ -16,10 +29,11 @@ const ProgramDescription& checkProgram()
         "Reads the six data files (kachel2.tga, ceiling.tga, walls.txt, ceiling.txt, pelgrin.md2,\n"
         "pelgrin2.tga) as halvane reads them and says, file by file, what it will make of them.\n"
         "Without FOLDER it checks the folder halvane itself would use. It needs no display.\n"
-        "With --model and --skin it checks the character halvane would take with them.\n"
+        "With --model and --skin it checks the character halvane would take with them; with --level,\n"
+        "the building instead of our hall: what it holds, its pictures, its size, where you start.\n"
         "Status 0: halvane starts with these files; 1: it would end at start-up; 2: a mistake on\n"
-        "the command line.\n\n" + std::string(CHARACTER_OPTIONS_DETAILS),
-        characterOptionRows(),
+        "the command line.\n\n" + std::string(CHARACTER_OPTIONS_DETAILS) + "\n" + BUILDING_OPTIONS_DETAILS,
+        checkRows(),
     };
     return program;
 }
@@ -36,5 +50,6 @@ int runDataCheck(int argc, const char* const* argv, std::ostream& out, std::ostr
         out << choice.failure << "\n";
         return 1;
     }
-    return checkDataFolder(choice.folder, out, {command.options.model, command.options.skin});
+    const CommandLineOptions& o = command.options;
+    return checkDataFolder(choice.folder, out, {o.model, o.skin}, {o.level, o.levelScale, o.zUp});
 }

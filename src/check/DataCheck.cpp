@@ -1,13 +1,15 @@
 #include "check/DataCheck.h"
 
 #include "check/ArchitectureCheck.h"
+#include "check/BuildingCheck.h"
 #include "check/ModelCheck.h"
 #include "check/TextureCheck.h"
 #include "data/DataFolder.h"
+#include "data/RunFiles.h"
 #include "md2/Md2FileBytes.h"
 #include "md2/Md2SkinSearch.h"
 
-#include <array>
+#include <vector>
 
 namespace {
 
@@ -18,9 +20,15 @@ const char* const PURPOSES[DATA_FILE_COUNT] = {
     "texture of the walls and floor", "texture of the ceiling", "walls and floor",
     "ceiling",                        "character model",        "character's skin"};
 
-using Reports = std::array<FileReport, DATA_FILE_COUNT>;
-// What each block is headed with: the file's name in the data folder, or the path given for it.
-using Labels = std::array<std::string, DATA_FILE_COUNT>;
+// One block of the report: the file's name in the data folder or the path given for it, what
+// it is for, and what was found.
+struct Block {
+    std::string label;
+    std::string purpose;
+    FileReport report;
+};
+
+using Blocks = std::vector<Block>;
 
 std::string listed(const std::vector<std::string>& names)
 {
@@ -50,36 +58,32 @@ TextureCheck checkNamedSkin(const std::string& modelPath, std::string& label)
     return skin;
 }
 
-Reports checkEveryFile(const std::string& folder, const CharacterFiles& character, Labels& labels)
+// The files in the order the program reads them: our hall's four (or the building), then the character.
+Blocks checkEveryFile(const RunFiles& files, const BuildingChoice& building)
 {
-    Reports reports;
-    for (int file = 0; file < DATA_FILE_COUNT; ++file)
-        labels[std::size_t(file)] = DATA_FILES[file];
-    const auto path = [&folder](DataFile file) { return folder + DATA_FILES[file]; };
-    reports[WALL_TEXTURE] = checkTexture(path(WALL_TEXTURE)).report;
-    reports[CEILING_TEXTURE] = checkTexture(path(CEILING_TEXTURE)).report;
-    reports[WALLS] = checkArchitecture(path(WALLS));
-    reports[CEILING] = checkArchitecture(path(CEILING));
-    const std::string modelPath = character.model.empty() ? path(MODEL) : character.model;
-    if (!character.model.empty())
-        labels[MODEL] = character.model;
-    TextureCheck skin;
-    if (!character.skin.empty())
-        skin = checkSkin(labels[SKIN] = character.skin);
-    else if (!character.model.empty())
-        skin = checkNamedSkin(modelPath, labels[SKIN]);
-    else
-        skin = checkSkin(path(SKIN));
-    ModelCheck model = checkModel(modelPath);
-    checkSkinProportions(model, skin, labels[SKIN]);
-    reports[MODEL] = model.report;
-    reports[SKIN] = skin.report;
-    return reports;
+    Blocks blocks;
+    if (files.hall()) {
+        blocks.push_back({DATA_FILES[WALL_TEXTURE], PURPOSES[WALL_TEXTURE], checkTexture(files.wallTexture).report});
+        blocks.push_back({DATA_FILES[CEILING_TEXTURE], PURPOSES[CEILING_TEXTURE], checkTexture(files.ceilingTexture).report});
+        blocks.push_back({DATA_FILES[WALLS], PURPOSES[WALLS], checkArchitecture(files.walls)});
+        blocks.push_back({DATA_FILES[CEILING], PURPOSES[CEILING], checkArchitecture(files.ceiling)});
+    } else {
+        blocks.push_back({files.building, "your building", checkBuilding(files.building, building.scale, building.zUp)});
+    }
+    const std::string modelLabel = files.ownModel ? files.model : DATA_FILES[MODEL];
+    std::string skinLabel = files.ownSkin ? files.skin : DATA_FILES[SKIN];
+    const TextureCheck skin = files.skin.empty() ? checkNamedSkin(files.model, skinLabel) : checkSkin(files.skin);
+    ModelCheck model = checkModel(files.model);
+    checkSkinProportions(model, skin, skinLabel);
+    blocks.push_back({modelLabel, PURPOSES[MODEL], model.report});
+    blocks.push_back({skinLabel, PURPOSES[SKIN], skin.report});
+    return blocks;
 }
 
-void printBlock(int file, const std::string& label, const FileReport& report, std::ostream& out)
+void printBlock(const Block& block, std::ostream& out)
 {
-    out << "\n" << label << " (" << PURPOSES[file] << "): " << (report.refused() ? "refused" : "read") << "\n";
+    const FileReport& report = block.report;
+    out << "\n" << block.label << " (" << block.purpose << "): " << (report.refused() ? "refused" : "read") << "\n";
     if (report.refused())
         out << "  the program says: " << report.failure << "\n";
     for (const std::string& fact : report.facts)
@@ -89,17 +93,17 @@ void printBlock(int file, const std::string& label, const FileReport& report, st
 }
 
 // The program stops at the first file it cannot use, so that file's message is the one it prints.
-int printVerdict(const Reports& reports, std::ostream& out)
+int printVerdict(const Blocks& blocks, bool hall, std::ostream& out)
 {
     std::size_t warnings = 0;
-    for (const FileReport& report : reports) {
-        if (report.refused()) {
-            out << "\nhalvane would end at start-up with this message:\n" << report.failure << "\n";
+    for (const Block& block : blocks) {
+        if (block.report.refused()) {
+            out << "\nhalvane would end at start-up with this message:\n" << block.report.failure << "\n";
             return 1;
         }
-        warnings += report.warnings.size();
+        warnings += block.report.warnings.size();
     }
-    out << "\nhalvane starts with this folder";
+    out << (hall ? "\nhalvane starts with this folder" : "\nhalvane starts with this building");
     if (warnings == 0)
         out << ", and every file looks as it should.\n";
     else
@@ -109,12 +113,13 @@ int printVerdict(const Reports& reports, std::ostream& out)
 
 }  // namespace
 
-int checkDataFolder(const std::string& folder, std::ostream& out, const CharacterFiles& character)
+int checkDataFolder(const std::string& folder, std::ostream& out, const CharacterFiles& character,
+                    const BuildingChoice& building)
 {
     out << "data folder: " << folder << "\n";
-    Labels labels;
-    const Reports reports = checkEveryFile(folder, character, labels);
-    for (int file = 0; file < DATA_FILE_COUNT; ++file)
-        printBlock(file, labels[std::size_t(file)], reports[std::size_t(file)], out);
-    return printVerdict(reports, out);
+    const RunFiles files = runFiles(folder, character.model, character.skin, building.path);
+    const Blocks blocks = checkEveryFile(files, building);
+    for (const Block& block : blocks)
+        printBlock(block, out);
+    return printVerdict(blocks, files.hall(), out);
 }

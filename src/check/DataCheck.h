@@ -12,7 +12,16 @@ struct CharacterFiles {
     std::string skin;
 };
 
+// A building of one's own (--level) with its options; an empty path checks our hall.
+struct BuildingChoice {
+    std::string path;
+    float scale = 1.0f;
+    bool zUp = false;
+};
+
 // folder ends in a separator, as the program's own "../bin/" does, so that the messages name
 // the files as the program would. Prints the report; returns the exit status: 0 when the
 // program would start, 1 when it would end at start-up (its message is then the last line).
-int checkDataFolder(const std::string& folder, std::ostream& out, const CharacterFiles& character = {});
+// With a building, its block stands where our hall's four files would.
+int checkDataFolder(const std::string& folder, std::ostream& out, const CharacterFiles& character = {},
+                    const BuildingChoice& building = {});

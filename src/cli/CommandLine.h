@@ -10,6 +10,9 @@ struct CommandLineOptions {
     std::string folder;       // the data folder given as an argument; empty when none was given
     std::string model;        // --model PATH: the character's MD2 file
     std::string skin;         // --skin PICTURE: the character's skin
+    std::string level;        // --level FILE: a building of one's own instead of our hall
+    float levelScale = 1.0f;  // --level-scale FACTOR: metres in one unit of the building file
+    bool zUp = false;         // --up z: the building file's +Z is up
     bool solid = false;       // --solid: walls stop the visitor from the start
     bool window = false;      // --window: start in a window rather than full screen
     float mouseSpeed = 1.0f;  // --mouse-speed FACTOR: scales the mouse look

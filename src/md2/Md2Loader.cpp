@@ -43,7 +43,7 @@ void printConversion(const Md2Model& model, const Md2Conversion& split, int numF
 
 } // namespace
 
-Md2Model ModelManager::readModel(Vec3 scale, const char* modelPath) const
+Md2Model ModelManager::readModel(Vec3 scale, const char* modelPath, std::vector<std::uint8_t>* fileBytes) const
 {
     Md2Model model;
     if (modelCount >= MAX_MODELS)
@@ -59,6 +59,8 @@ Md2Model ModelManager::readModel(Vec3 scale, const char* modelPath) const
         endWithLoadFailure(body.failure);
     const Md2Conversion split = convertMd2(model, header.header, body.contents, scale);
     printConversion(model, split, header.header.numFrames);
+    if (fileBytes)
+        *fileBytes = bytes;
     return model;
 }
 

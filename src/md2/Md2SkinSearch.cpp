@@ -1,5 +1,6 @@
 #include "md2/Md2SkinSearch.h"
 
+#include "data/FileSearch.h"
 #include "md2/Md2File.h"
 #include "platform/OpenFile.h"
 #include "picture/PictureReader.h"
@@ -8,46 +9,16 @@
 
 namespace {
 
-bool isSeparator(char c)
-{
-    return c == '/' || c == '\\';
-}
-
-std::string lower(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return text;
-}
-
-std::string fileNameOf(const std::string& path)
-{
-    const auto separator = std::find_if(path.rbegin(), path.rend(), isSeparator);
-    return std::string(separator.base(), path.end());
-}
-
 std::string baseNameOf(const std::string& fileName)
 {
     const std::size_t dot = fileName.rfind('.');
     return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
 }
 
-// A name from the file that could climb out of the folder or confuse a console is not opened.
-bool plainFileName(const std::string& name)
-{
-    if (name.empty() || name == "." || name == "..")
-        return false;
-    return std::none_of(name.begin(), name.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7F || c == ':';
-    });
-}
-
 void addTry(std::vector<std::string>& tried, const std::string& name)
 {
-    const std::string key = lower(name);
-    if (std::none_of(tried.begin(), tried.end(), [&key](const std::string& t) { return lower(t) == key; }))
+    const std::string key = lowerCase(name);
+    if (std::none_of(tried.begin(), tried.end(), [&key](const std::string& t) { return lowerCase(t) == key; }))
         tried.push_back(name);
 }
 
@@ -75,7 +46,7 @@ SkinSearch findSkin(const std::string& modelPath, const std::vector<std::uint8_t
     if (!search.ok())
         return search;
     search.stored = names.names;
-    const std::string folder = modelPath.substr(0, modelPath.size() - fileNameOf(modelPath).size());
+    const std::string folder = folderOf(modelPath);
     const std::vector<std::string> files = filesInFolder(folder);
     std::vector<std::string> storedNameOf;  // for each name tried, the stored name it comes from
     for (const std::string& stored : search.stored) {
@@ -88,11 +59,10 @@ SkinSearch findSkin(const std::string& modelPath, const std::vector<std::uint8_t
     }
     addWithExtensions(search.tried, baseNameOf(fileNameOf(modelPath)));
     for (std::size_t i = 0; i < search.tried.size(); ++i) {
-        const std::string key = lower(search.tried[i]);
-        const auto file = std::find_if(files.begin(), files.end(), [&key](const std::string& f) { return lower(f) == key; });
-        if (file == files.end())
+        const std::string file = matchIgnoringCase(files, search.tried[i]);
+        if (file.empty())
             continue;
-        search.found = folder + *file;
+        search.found = folder + file;
         search.storedName = i < storedNameOf.size() ? storedNameOf[i] : "";
         return search;
     }

@@ -18,13 +18,10 @@ int loadSkin(TextureManager& textures, const char* skinPath)
     return textures.loadSkin(skinPath, true, true);
 }
 
-// The model was read whole a moment ago; reading it again costs only those who look its skin up.
-std::string namedSkinOrEnd(const char* modelPath)
+// The skin the model names, looked up in the bytes the model was read from.
+std::string namedSkinOrEnd(const char* modelPath, const std::vector<std::uint8_t>& modelBytes)
 {
-    const Md2FileBytes file = readMd2FileBytes(modelPath);
-    if (!file.failure.empty())
-        endWithLoadFailure(file.failure);
-    const SkinSearch search = findSkin(modelPath, file.bytes);
+    const SkinSearch search = findSkin(modelPath, modelBytes);
     if (!search.ok())
         endWithLoadFailure(search.failure);
     return search.found;
@@ -42,8 +39,9 @@ void ModelManager::announceSlots() const
 
 int ModelManager::loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures)
 {
-    Md2Model model = readModel(scale, modelPath);
-    const std::string skin = *skinPath ? std::string(skinPath) : namedSkinOrEnd(modelPath);
+    std::vector<std::uint8_t> bytes;
+    Md2Model model = readModel(scale, modelPath, *skinPath ? nullptr : &bytes);
+    const std::string skin = *skinPath ? std::string(skinPath) : namedSkinOrEnd(modelPath, bytes);
     model.texture = loadSkin(textures, skin.c_str());
     return addModel(std::move(model));
 }

@@ -4,6 +4,9 @@
 #include "math/Vec3.h"
 #include "md2/Md2Model.h"
 
+#include <cstdint>
+#include <vector>
+
 struct TextureManager;
 
 constexpr int MAX_MODELS = 2;
@@ -27,8 +30,10 @@ struct ModelManager {
 
     // The loading steps before the skin: checks that a slot is free, reads and checks the
     // file, splits its frames into the sequences and computes the light normals, printing
-    // the progress lines. Ends the process with a message on any problem.
-    Md2Model readModel(Vec3 scale, const char* modelPath) const;
+    // the progress lines. Ends the process with a message on any problem. `fileBytes`, when
+    // given, receives the file's bytes, so that a skin looked up by the names it stores needs
+    // no second read of the model.
+    Md2Model readModel(Vec3 scale, const char* modelPath, std::vector<std::uint8_t>* fileBytes = nullptr) const;
 
     // Puts a finished model into the next slot and returns that slot; a model handed over
     // with std::move keeps its frame arrays instead of copying them.

@@ -21,6 +21,6 @@ struct PictureDecode {
 };
 
 // Fills an image of width x height from rows given top row first: row y lands where OpenGL
-// takes the row height - 1 - y.
-void startImage(Image& image, unsigned width, unsigned height);
+// takes the row height - 1 - y. Components 3 is RGB, 4 RGBA (a building's see-through surfaces).
+void startImage(Image& image, unsigned width, unsigned height, int components = 3);
 std::uint8_t* rowFromTop(Image& image, unsigned y);

@@ -58,7 +58,7 @@ std::string pictureFormat(const std::string& path)
     return "TGA";
 }
 
-PictureDecode readPicture(const char* path, bool announce)
+PictureDecode readPicture(const char* path, bool announce, bool alpha)
 {
     const std::string format = pictureFormat(path);
     if (format == "TGA")
@@ -76,7 +76,7 @@ PictureDecode readPicture(const char* path, bool announce)
         return result;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.contents.data());
-    result = format == "PCX" ? decodePcx(bytes, file.contents.size()) : decodeStbPicture(bytes, file.contents.size());
+    result = format == "PCX" ? decodePcx(bytes, file.contents.size()) : decodeStbPicture(bytes, file.contents.size(), alpha);
     if (!result.ok())
         result.reason = format + " file " + path + ": " + result.reason;
     return result;

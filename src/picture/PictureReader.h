@@ -16,5 +16,6 @@ std::string pictureFormat(const std::string& path);
 
 // Opens and decodes the file, printing "loading <format> file: <path>" (format in lower
 // case, so a TGA file prints the TGA reader's own line) once it is open unless `announce`
-// is false. On failure the reason names the file.
-PictureDecode readPicture(const char* path, bool announce = true);
+// is false. On failure the reason names the file. `alpha` keeps a PNG's alpha channel (see
+// decodeStbPicture).
+PictureDecode readPicture(const char* path, bool announce = true, bool alpha = false);

@@ -78,7 +78,7 @@ std::string storageText(int channels)
 
 }  // namespace
 
-PictureDecode decodeStbPicture(const std::uint8_t* data, std::size_t size)
+PictureDecode decodeStbPicture(const std::uint8_t* data, std::size_t size, bool alpha)
 {
     PictureDecode result;
     if (size > std::size_t(INT_MAX)) {
@@ -114,16 +114,17 @@ PictureDecode decodeStbPicture(const std::uint8_t* data, std::size_t size)
                         std::to_string(MAX_PICTURE_SIDE) + " on each side";
         return result;
     }
-    stbi_uc* pixels = stbi_load_from_memory(data, length, &width, &height, &channels, 3);
+    const int components = alpha && (channels == 2 || channels == 4) ? 4 : 3;
+    stbi_uc* pixels = stbi_load_from_memory(data, length, &width, &height, &channels, components);
     if (!pixels) {
         result.reason = std::string("cannot be decoded (") + stbi_failure_reason() + ")";
         return result;
     }
-    startImage(result.image, unsigned(width), unsigned(height));
-    const std::size_t row = std::size_t(width) * 3;
+    startImage(result.image, unsigned(width), unsigned(height), components);
+    const std::size_t row = std::size_t(width) * std::size_t(components);
     for (unsigned y = 0; y < unsigned(height); ++y)
         std::copy_n(pixels + y * row, row, rowFromTop(result.image, y));
     stbi_image_free(pixels);
-    result.storage = storageText(channels);
+    result.storage = components == 4 ? "RGB with alpha" : storageText(channels);
     return result;
 }

@@ -48,6 +48,7 @@ std::vector<BrokenFile> brokenTgaFiles();
 std::vector<BrokenFile> brokenArchitectureFiles();
 std::vector<BrokenFile> brokenMd2Files();
 std::vector<BrokenFile> brokenSkinFiles();
+std::vector<BrokenFile> brokenBuildingFiles();
 
 // The committed bytes of a data file in the source tree's bin/.
 Bytes committedBytes(const std::string& name);

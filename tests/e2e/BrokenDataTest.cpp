@@ -59,5 +59,6 @@ INSTANTIATE_TEST_SUITE_P(Textures, BrokenDataFile, testing::ValuesIn(brokenTgaFi
 INSTANTIATE_TEST_SUITE_P(Architecture, BrokenDataFile, testing::ValuesIn(brokenArchitectureFiles()), rowName);
 INSTANTIATE_TEST_SUITE_P(Model, BrokenDataFile, testing::ValuesIn(brokenMd2Files()), rowName);
 INSTANTIATE_TEST_SUITE_P(Skins, BrokenDataFile, testing::ValuesIn(brokenSkinFiles()), rowName);
+INSTANTIATE_TEST_SUITE_P(Buildings, BrokenDataFile, testing::ValuesIn(brokenBuildingFiles()), rowName);
 
 }  // namespace

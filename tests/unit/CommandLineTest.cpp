@@ -37,6 +37,12 @@ TEST(CommandLine, MistakesAreOneLineNamingTheArgumentWithStatusTwo)
         {{"--mouse-speed", "2x"}, "halvane: '2x' for --mouse-speed is not a number above 0; see 'halvane --help'\n"},
         {{"--mouse-speed"}, "halvane: '--mouse-speed' needs a value (FACTOR); see 'halvane --help'\n"},
         {{"--solid=yes"}, "halvane: '--solid' takes no value; see 'halvane --help'\n"},
+        {{"--level"}, "halvane: '--level' needs a value (FILE); see 'halvane --help'\n"},
+        {{"--level="}, "halvane: '' for --level names no file; see 'halvane --help'\n"},
+        {{"--level-scale", "0"}, "halvane: '0' for --level-scale is not a number above 0; see 'halvane --help'\n"},
+        {{"--level-scale", "1e39"}, "halvane: '1e39' for --level-scale is not a number above 0; see 'halvane --help'\n"},
+        {{"--level-scale=-1"}, "halvane: '-1' for --level-scale is not a number above 0; see 'halvane --help'\n"},
+        {{"--up", "x"}, "halvane: 'x' for --up is not an axis (y or z); see 'halvane --help'\n"},
     };
     for (const MistakeRow& row : rows) {
         const CommandLineResult result = parse(halvaneProgram(), row.arguments);
@@ -67,6 +73,10 @@ TEST(CommandLine, FolderAndGlutOptionsInAnyOrder)
         ASSERT_EQ(result.outcome, CommandLineOutcome::Run) << result.text;
         EXPECT_EQ(result.options.folder + "|" + result.options.model + "|" + result.options.skin,
                   "levels/mine|m/tris.md2|my skin.pcx");
+        const CommandLineResult building = parse(*program, {"--level", "my house.glb", "--level-scale=0.01", "--up", "z"});
+        EXPECT_EQ(building.options.level, "my house.glb");
+        EXPECT_EQ(building.options.levelScale, 0.01f);
+        EXPECT_TRUE(building.options.zUp);
         EXPECT_EQ(parse(*program, {"--model="}).text,
                   std::string(program->name) + ": '' for --model names no file; see '" + program->name + " --help'\n");
     }

@@ -6,6 +6,7 @@
 #include "check/DataCheck.h"
 #include "check/ModelCheck.h"
 #include "data/DataFolder.h"
+#include "test_building.h"
 
 #include <filesystem>
 #include <fstream>
@@ -138,3 +139,34 @@ TEST(DataCheck, SkinProportionsNotSidesDecideTheWarning)
 }
 
 }  // namespace
+
+// With --level the building's block stands where the hall's four files stood; a lost picture and a
+// scale that makes the building tiny are warnings, each with what to do.
+TEST(DataCheck, ABuildingStandsInPlaceOfTheHall)
+{
+    const fs::path folder = tempPath("building");
+    fs::create_directories(folder);
+    ASSERT_TRUE(test_building::writeTestBuilding(folder.string() + "/"));
+    const std::string glb = (folder / "test-building.glb").string();
+    const auto check = [&](std::vector<const char*> more, std::string& text) {
+        std::vector<const char*> argv = {"halvane-check", OUR_DATA.c_str(), "--level", glb.c_str()};
+        argv.insert(argv.end(), more.begin(), more.end());
+        std::ostringstream out;
+        const int status = runDataCheck(int(argv.size()), argv.data(), out, out);
+        text = out.str();
+        return status;
+    };
+    std::string text;
+    EXPECT_EQ(check({}, text), 0) << text;
+    EXPECT_EQ(countOf(text, "\n" + glb + " (your building): read\n  format: glTF binary\n  meshes: 9\n  triangles: 114\n"), 1u) << text;
+    EXPECT_EQ(countOf(text, "because that is the object named 'start', standing on the floor under it\n"), 1u) << text;
+    EXPECT_EQ(countOf(text, "): read\n"), 3u) << text;  // the building, the model, the skin
+    EXPECT_EQ(countOf(text, "warning"), 0u) << text;
+    EXPECT_EQ(countOf(text, "halvane starts with this building, and every file looks as it should.\n"), 1u) << text;
+    fs::remove(folder / "wall.png");
+    EXPECT_EQ(check({"--level-scale", "0.001"}, text), 0) << text;
+    EXPECT_EQ(countOf(text, "  warning: the picture wall.png is missing (looked for wall.png in "), 1u) << text;
+    EXPECT_EQ(countOf(text, "  warning: the building is 0.01 m across: it is likely in kilometres"), 1u) << text;
+    EXPECT_EQ(countOf(text, "    what to do: "), 2u) << text;
+    fs::remove_all(folder);
+}

@@ -1,0 +1,111 @@
+// Broken and hostile buildings (--level): a cut glTF binary file, a missing buffer file,
+// indices and counts past what the file holds, a position that is no number, a node tree with a
+// cycle, a required extension we do not read, and an OBJ face past its vertices.
+#include "BrokenData.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+const std::vector<std::string> GLB = {"--level", "../bin/house.glb"};
+
+// One triangle: three positions, then three 32-bit indices.
+Bytes triangleBin(float x = 1.0f, std::uint32_t index = 2)
+{
+    const float positions[9] = {0, 0, 0, x, 0, 0, 0, 0, 1};
+    const std::uint32_t indices[3] = {0, 1, index};
+    Bytes bin(48);
+    std::memcpy(bin.data(), positions, 36);
+    std::memcpy(bin.data() + 36, indices, 12);
+    return bin;
+}
+
+std::string triangleJson(const std::string& nodes = "[{\"mesh\":0}]", const std::string& extra = "",
+                         const std::string& buffer = "{\"byteLength\":48}", const std::string& count = "3")
+{
+    return "{\"asset\":{\"version\":\"2.0\"}" + extra + ",\"scene\":0,\"scenes\":[{\"nodes\":[0]}],\"nodes\":" + nodes +
+           ",\"meshes\":[{\"primitives\":[{\"attributes\":{\"POSITION\":0},\"indices\":1}]}],\"accessors\":["
+           "{\"bufferView\":0,\"componentType\":5126,\"count\":" + count + ",\"type\":\"VEC3\"},"
+           "{\"bufferView\":1,\"componentType\":5125,\"count\":3,\"type\":\"SCALAR\"}],\"bufferViews\":["
+           "{\"buffer\":0,\"byteOffset\":0,\"byteLength\":36},{\"buffer\":0,\"byteOffset\":36,\"byteLength\":12}],"
+           "\"buffers\":[" + buffer + "]}";
+}
+
+void put32(Bytes& bytes, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(std::uint8_t(v >> (8 * i)));
+}
+
+Bytes glb(std::string json, const Bytes& bin = triangleBin())
+{
+    while (json.size() % 4)
+        json += ' ';
+    Bytes out;
+    put32(out, 0x46546C67);
+    put32(out, 2);
+    put32(out, std::uint32_t(28 + json.size() + bin.size()));
+    put32(out, std::uint32_t(json.size()));
+    put32(out, 0x4E4F534A);
+    out.insert(out.end(), json.begin(), json.end());
+    put32(out, std::uint32_t(bin.size()));
+    put32(out, 0x004E4942);
+    out.insert(out.end(), bin.begin(), bin.end());
+    return out;
+}
+
+Bytes text(const std::string& s)
+{
+    return Bytes(s.begin(), s.end());
+}
+
+Damage house(Bytes bytes)
+{
+    return replaced("house.glb", std::move(bytes));
+}
+
+std::string inHouse(const char* name = "house.glb")
+{
+    return pathPattern(name) + ": ";
+}
+
+}  // namespace
+
+std::vector<BrokenFile> brokenBuildingFiles()
+{
+    const Bytes whole = glb(triangleJson());
+    const Bytes cut(whole.begin(), whole.end() - 20);
+    Bytes chunkPastTheEnd = cut;  // the header's length made to match: the BIN chunk's own length does not
+    chunkPastTheEnd[8] = std::uint8_t(cut.size()), chunkPastTheEnd[9] = std::uint8_t(cut.size() >> 8);
+    return {
+        {"GlbCut", "kachel2.tga", house(cut), inHouse() + "the file ends at byte " + std::to_string(cut.size()) +
+                                                  ", but its header says " + std::to_string(cut.size() + 20) + " \\(a file cut short\\)$", GLB},
+        {"GlbChunkPastTheEnd", "kachel2.tga", house(chunkPastTheEnd),
+         inHouse() + "chunk 1 reaches past the file's length of " + std::to_string(cut.size()) + " bytes \\(a file cut short\\)$", GLB},
+        {"BufferFileMissing", "kachel2.tga", replaced("house.gltf", text(triangleJson("[{\"mesh\":0}]", "", "{\"byteLength\":48,\"uri\":\"house.bin\"}"))),
+         inHouse("house.gltf") + "the buffer file house\\.bin is missing \\(looked for house\\.bin in \\.\\./bin/\\)$",
+         {"--level", "../bin/house.gltf"}},
+        {"IndexPastTheVertices", "kachel2.tga", house(glb(triangleJson(), triangleBin(1.0f, 7))),
+         inHouse() + "index 7 in accessor 1 is past the 3 vertices it indexes$", GLB},
+        {"PositionNotANumber", "kachel2.tga", house(glb(triangleJson(), triangleBin(NAN))),
+         inHouse() + "accessor 0 holds a position that is not a finite number \\(vertex 1\\)$", GLB},
+        {"NodeCycle", "kachel2.tga", house(glb(triangleJson("[{\"mesh\":0,\"children\":[1]},{\"children\":[0]}]"))),
+         inHouse() + "the node tree has a cycle: node 0 is its own ancestor$", GLB},
+        {"UnknownRequiredExtension", "kachel2.tga",
+         house(glb(triangleJson("[{\"mesh\":0}]", ",\"extensionsUsed\":[\"KHR_draco_mesh_compression\"],"
+                                                  "\"extensionsRequired\":[\"KHR_draco_mesh_compression\"]"))),
+         inHouse() + "the file requires the extension KHR_draco_mesh_compression, which halvane does not read "
+                     "\\(export without it\\)$", GLB},
+        {"CountPastTheLimit", "kachel2.tga", house(glb(triangleJson("[{\"mesh\":0}]", "", "{\"byteLength\":48}", "4000000000"))),
+         inHouse() + "accessor 0 holds 4000000000 elements, over the limit of 48000000$", GLB},
+        {"JsonNestedTooDeep", "kachel2.tga",
+         replaced("house.gltf", text("{\"asset\":{\"version\":\"2.0\"},\"extras\":" + std::string(100000, '[') +
+                                     std::string(100000, ']') + "}")),
+         inHouse("house.gltf") + "its JSON nests deeper than 64 levels$", {"--level", "../bin/house.gltf"}},
+        {"ObjFacePastTheVertices", "kachel2.tga", replaced("house.obj", text("v 0 0 0\nv 1 0 0\nv 0 0 1\nf 1 2 9\n")),
+         inHouse("house.obj") + "a face names vertex 9, past the 3 vertices the file holds$", {"--level", "../bin/house.obj"}},
+        {"ObjNegativeIndexBeforeTheFirst", "kachel2.tga", replaced("house.obj", text("v 0 0 0\nv 1 0 0\nf -1 -2 -3\n")),
+         inHouse("house.obj") + "a face names a vertex before the first of the 2 the file holds$", {"--level", "../bin/house.obj"}},
+    };
+}

@@ -1,0 +1,253 @@
+// The test building written as a glTF binary file and as an OBJ file with its .mtl, from the
+// one source, with the wall's small picture beside them.
+#include "test_building.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC  // its own copy: the tests link the program's too
+#define STBI_WRITE_NO_STDIO
+#include <stb_image_write.h>
+
+namespace test_building {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+bool writeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    return bool(out);
+}
+
+// The picture's texture coordinates: metres along the wall, one tile each.
+float tileS(const Point& p) { return p.x; }
+float tileT(const Point& p) { return p.y; }
+
+Point placed(const Object& object, const Point& p)
+{
+    return {p.x + object.offset.x, p.y + object.offset.y, p.z + object.offset.z};
+}
+
+void appendPng(const unsigned char* pixels, int size, std::string& text)
+{
+    stbi_write_png_to_func([](void* context, void* data, int n) { static_cast<std::string*>(context)->append(static_cast<char*>(data), std::size_t(n)); },
+                           &text, size, size, 3, pixels, size * 3);
+}
+
+// Sixteen by sixteen pixels of tiles with dark joints.
+std::string wallPicture()
+{
+    using Byte = unsigned char;
+    std::vector<Byte> pixels;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const bool joint = x % 8 == 0 || y % 8 == 0;
+            pixels.insert(pixels.end(), {Byte(joint ? 60 : 200), Byte(joint ? 60 : 120), Byte(joint ? 60 : 80)});
+        }
+    std::string png;
+    appendPng(pixels.data(), 16, png);
+    return png;
+}
+
+std::string objText(const Source& source)
+{
+    std::ostringstream obj;
+    obj << "# halvane's test building, metres, +Y up\nmtllib test-building.mtl\n";
+    long written = 0;
+    for (const Object& object : source.objects) {
+        obj << "o " << object.name << "\nusemtl " << object.material << "\n";
+        for (const Face& face : object.faces) {
+            for (const Point& c : face.corners) {
+                const Point p = placed(object, c);
+                obj << "v " << p.x << " " << p.y << " " << p.z << "\nvt " << tileS(p) << " " << tileT(p) << "\n";
+            }
+            obj << "f";
+            const long n = long(face.corners.size());
+            for (long i = 0; i < n; ++i) {
+                const long index = object.relativeIndices ? i - n : written + i + 1;
+                obj << " " << index << "/" << index;
+            }
+            obj << "\n";
+            written += n;
+        }
+    }
+    return obj.str();
+}
+
+std::string mtlText(const Source& source)
+{
+    std::ostringstream mtl;
+    for (const Material& m : source.materials) {
+        mtl << "newmtl " << m.name << "\nKd " << m.colour[0] << " " << m.colour[1] << " " << m.colour[2] << "\n";
+        if (m.blend)
+            mtl << "d " << m.colour[3] << "\n";
+        if (!m.picture.empty())
+            mtl << "map_Kd " << m.picture << "\n";
+    }
+    return mtl.str();
+}
+
+void put32(Bytes& bytes, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(std::uint8_t(v >> (8 * i)));
+}
+
+void putFloat(Bytes& bytes, float f)
+{
+    std::uint32_t v;
+    std::memcpy(&v, &f, 4);
+    put32(bytes, v);
+}
+
+std::string number(float f)
+{
+    std::ostringstream text;
+    text << f;
+    return text.str();
+}
+
+// One mesh per object: positions, normals and texture coordinates, then 32-bit indices cutting
+// each face as a fan from its `fan` corner; the object's offset goes to its node.
+struct GlbWriter {
+    const Source& source;
+    Bytes bin;
+    std::string views, accessors, meshes, nodes;
+    int viewCount = 0;
+
+    int addView(std::size_t start, std::size_t target)
+    {
+        views += std::string(viewCount ? "," : "") + "{\"buffer\":0,\"byteOffset\":" + std::to_string(start) +
+                 ",\"byteLength\":" + std::to_string(bin.size() - start) + ",\"target\":" + std::to_string(target) + "}";
+        return viewCount++;
+    }
+
+    void addAccessor(int view, std::size_t count, const char* type, int component, const std::string& bounds)
+    {
+        accessors += std::string(view ? "," : "") + "{\"bufferView\":" + std::to_string(view) + ",\"componentType\":" +
+                     std::to_string(component) + ",\"count\":" + std::to_string(count) + ",\"type\":\"" + type + "\"" + bounds + "}";
+    }
+
+    int materialIndex(const std::string& name) const
+    {
+        for (std::size_t m = 0; m < source.materials.size(); ++m)
+            if (source.materials[m].name == name)
+                return int(m);
+        return 0;
+    }
+
+    void addObject(std::size_t index, const Object& object)
+    {
+        std::vector<Point> corners;
+        std::vector<std::uint32_t> indices;
+        std::vector<Point> normals;
+        for (const Face& face : object.faces) {
+            const std::uint32_t first = std::uint32_t(corners.size());
+            const std::size_t n = face.corners.size();
+            const Point a = face.corners[0], b = face.corners[1], c = face.corners[2];
+            Point normal = {(b.y - a.y) * (c.z - a.z) - (b.z - a.z) * (c.y - a.y), (b.z - a.z) * (c.x - a.x) - (b.x - a.x) * (c.z - a.z),
+                            (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x)};
+            const float length = std::sqrt(normal.x * normal.x + normal.y * normal.y + normal.z * normal.z);
+            normal = {normal.x / length, normal.y / length, normal.z / length};
+            for (const Point& p : face.corners) {
+                corners.push_back(p);
+                normals.push_back(normal);
+            }
+            for (std::size_t i = 1; i + 1 < n; ++i)
+                indices.insert(indices.end(), {first + std::uint32_t(face.fan), first + std::uint32_t((face.fan + i) % n),
+                                               first + std::uint32_t((face.fan + i + 1) % n)});
+        }
+        Point low = corners[0], high = corners[0];
+        for (const Point& p : corners) {
+            low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
+            high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
+        }
+        const int first = viewCount;
+        std::size_t start = bin.size();
+        for (const Point& p : corners)
+            putFloat(bin, p.x), putFloat(bin, p.y), putFloat(bin, p.z);
+        addAccessor(addView(start, 34962), corners.size(), "VEC3", 5126,
+                    ",\"min\":[" + number(low.x) + "," + number(low.y) + "," + number(low.z) + "],\"max\":[" + number(high.x) +
+                        "," + number(high.y) + "," + number(high.z) + "]");
+        start = bin.size();
+        for (const Point& n : normals)
+            putFloat(bin, n.x), putFloat(bin, n.y), putFloat(bin, n.z);
+        addAccessor(addView(start, 34962), corners.size(), "VEC3", 5126, "");
+        start = bin.size();
+        for (const Point& c : corners) {
+            const Point p = placed(object, c);
+            putFloat(bin, tileS(p)), putFloat(bin, 1.0f - tileT(p));  // glTF's v runs down the picture
+        }
+        addAccessor(addView(start, 34962), corners.size(), "VEC2", 5126, "");
+        start = bin.size();
+        for (std::uint32_t i : indices)
+            put32(bin, i);
+        addAccessor(addView(start, 34963), indices.size(), "SCALAR", 5125, "");
+        meshes += std::string(index ? "," : "") + "{\"name\":\"" + object.name + "\",\"primitives\":[{\"attributes\":{\"POSITION\":" +
+                  std::to_string(first) + ",\"NORMAL\":" + std::to_string(first + 1) + ",\"TEXCOORD_0\":" + std::to_string(first + 2) +
+                  "},\"indices\":" + std::to_string(first + 3) + ",\"material\":" + std::to_string(materialIndex(object.material)) + "}]}";
+        nodes += std::string(index ? "," : "") + "{\"name\":\"" + object.name + "\",\"mesh\":" + std::to_string(index) +
+                 ",\"translation\":[" + number(object.offset.x) + "," + number(object.offset.y) + "," + number(object.offset.z) + "]}";
+    }
+
+    std::string materialsJson() const
+    {
+        std::string json;
+        for (std::size_t m = 0; m < source.materials.size(); ++m) {
+            const Material& material = source.materials[m];
+            json += std::string(m ? "," : "") + "{\"name\":\"" + material.name + "\",\"pbrMetallicRoughness\":{\"baseColorFactor\":[" +
+                    number(material.colour[0]) + "," + number(material.colour[1]) + "," + number(material.colour[2]) + "," +
+                    number(material.colour[3]) + "]" + (material.picture.empty() ? "" : ",\"baseColorTexture\":{\"index\":0}") +
+                    ",\"metallicFactor\":0}" + (material.blend ? ",\"alphaMode\":\"BLEND\"" : "") + "}";
+        }
+        return json;
+    }
+
+    Bytes glb()
+    {
+        std::string nodeList;
+        for (std::size_t i = 0; i < source.objects.size(); ++i)
+            addObject(i, source.objects[i]);
+        for (std::size_t i = 0; i < source.objects.size(); ++i)
+            nodeList += (i ? "," : "") + std::to_string(i);
+        std::string json = "{\"asset\":{\"version\":\"2.0\",\"generator\":\"halvane assetgen\"},\"scene\":0,\"scenes\":[{\"nodes\":[" +
+                           nodeList + "]}],\"nodes\":[" + nodes + "],\"meshes\":[" + meshes + "],\"materials\":[" + materialsJson() +
+                           "],\"textures\":[{\"source\":0}],\"images\":[{\"uri\":\"wall.png\"}],\"accessors\":[" + accessors +
+                           "],\"bufferViews\":[" + views + "],\"buffers\":[{\"byteLength\":" + std::to_string(bin.size()) + "}]}";
+        while (json.size() % 4)
+            json += ' ';
+        Bytes out;
+        put32(out, 0x46546C67);
+        put32(out, 2);
+        put32(out, std::uint32_t(12 + 8 + json.size() + 8 + bin.size()));
+        put32(out, std::uint32_t(json.size()));
+        put32(out, 0x4E4F534A);
+        out.insert(out.end(), json.begin(), json.end());
+        put32(out, std::uint32_t(bin.size()));
+        put32(out, 0x004E4942);
+        out.insert(out.end(), bin.begin(), bin.end());
+        return out;
+    }
+};
+
+}  // namespace
+
+bool writeTestBuilding(const std::string& folder)
+{
+    const Source source = testBuilding();
+    GlbWriter writer{source, {}, {}, {}, {}, {}, 0};
+    const Bytes glb = writer.glb();
+    return writeFile(folder + "test-building.glb", std::string(glb.begin(), glb.end())) &&
+           writeFile(folder + "test-building.obj", objText(source)) && writeFile(folder + "test-building.mtl", mtlText(source)) &&
+           writeFile(folder + "wall.png", wallPicture());
+}
+
+}  // namespace test_building
