@@ -1,5 +1,6 @@
 #include "collision/WallSet.h"
 
+#include "collision/ClipPolygon.h"
 #include "level/ArchitecturePart.h"
 #include "level/Room.h"
 
@@ -10,25 +11,6 @@
 namespace {
 
 constexpr int MAX_CORNERS = 8;  // a quad clipped by two planes keeps at most six
-
-// The part of a convex polygon on the kept side of the plane y = limit.
-int clipAt(const Vec3* in, int count, float limit, bool keepAbove, Vec3* out)
-{
-    int kept = 0;
-    for (int i = 0; i < count; ++i) {
-        const Vec3& a = in[i];
-        const Vec3& b = in[(i + 1) % count];
-        const bool aIn = keepAbove ? a.y >= limit : a.y <= limit;
-        const bool bIn = keepAbove ? b.y >= limit : b.y <= limit;
-        if (aIn)
-            out[kept++] = a;
-        if (aIn != bIn) {
-            const float t = (limit - a.y) / (b.y - a.y);
-            out[kept++] = Vec3(a.x + (b.x - a.x) * t, limit, a.z + (b.z - a.z) * t);
-        }
-    }
-    return kept;
-}
 
 // Newell's normal: sound for any flat polygon, whatever its first corners are.
 Vec3 faceNormal(const Vec3* corners, int count)

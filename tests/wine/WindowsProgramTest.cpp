@@ -106,6 +106,25 @@ TEST_F(WindowsProgram, ZipUnpackedUnderANonAsciiNameDrawsTheLinuxBuildsFirstPict
         << session.console().substr(0, 2000);
 }
 
+// A building of one's own kept under such a name, its picture beside it in another letter case:
+// both readers and the picture search go through the same UTF-8 file seam.
+TEST_F(WindowsProgram, BuildingUnderANonAsciiNameIsReadWithItsPicture)
+{
+    const std::string folder = session.path("Пётр 张/дом");
+    ASSERT_EQ(std::system(("mkdir -p '" + folder + "' && '" HALVANE_BUILDINGGEN "' '" + folder + "' >/dev/null && mv '" +
+                           folder + "/wall.png' '" + folder + "/WALL.PNG'").c_str()),
+              0);
+    for (const char* file : {"/test-building.glb", "/test-building.obj"}) {
+        session.startCommand({"wine", std::string(HALVANE_WINDOWS_CHECK), "--level", "Z:" + folder + file});
+        const ExitResult result = session.waitForExit(seconds(60));
+        ASSERT_TRUE(result.exited) << file;
+        EXPECT_EQ(result.status, 0) << session.console().substr(0, 3000);
+        EXPECT_NE(session.console().find("found as Z:" + folder + "/WALL.PNG"), std::string::npos)
+            << session.console().substr(0, 3000);
+        EXPECT_NE(session.console().find("triangles: 114"), std::string::npos) << session.console().substr(0, 3000);
+    }
+}
+
 TEST_F(WindowsProgram, KeysAndMouseActAndEscapeEndsWithStatusZero)
 {
     session.useCommittedData();
