@@ -105,9 +105,8 @@ TEST(BuildingReader, FacesAreCutIntoTheirOwnArea)
 TEST(BuildingReader, WithoutAStartObjectTheVisitorStandsClearOnTheLowestFloor)
 {
     const std::string folder = writtenBuilding();
-    std::ifstream in(folder + "test-building.obj");
     std::stringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(folder + "test-building.obj").rdbuf();  // closed at once: Windows removes no open file
     const std::string obj = text.str();
     std::ofstream(folder + "test-building.obj") << obj.substr(0, obj.find("o start\n"));
     BuildingOptions quiet;
