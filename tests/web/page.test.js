@@ -154,6 +154,21 @@ test('the page draws what the desktop program draws, and logs what it logs', asy
       await p.page.waitForFunction(() => document.getElementById('message').textContent === 'loaded pelgrin.md2', null, { timeout: 10000 });
       assert.match(stream(p.lines), /loading model number 0: \/dropped\/pelgrin\.md2\n[\s\S]*model loaded\./);
     });
+    await t.test('a dropped building replaces the hall; a cut-off one is refused as on the desktop', async () => {
+      const hall = await canvasPng(p.page);
+      await drop(p.page, { 'test-building.glb': fs.readFileSync(path.join(DESKTOP, 'building/test-building.glb')) });
+      await p.page.waitForFunction(() => document.getElementById('message').textContent === 'loaded test-building.glb', null, { timeout: 10000 });
+      assert.match(stream(p.lines), /loading glTF binary file: \/dropped\/test-building\.glb\n/);
+      await p.page.waitForTimeout(500);
+      const inside = await canvasPng(p.page);
+      assert.ok((await compare(p.page, inside, hall, 'building.png')).share > 0.2, 'the picture did not change');
+      const refusal = fs.readFileSync(path.join(DESKTOP, 'refusal-building.txt'), 'utf8').trim().split('\n').pop();
+      await drop(p.page, { 'cut-off.glb': fs.readFileSync(path.join(DESKTOP, 'cut-off.glb')) });
+      await p.page.waitForFunction((text) => document.getElementById('message').textContent === text,
+        refusal.replace(/\S*cut-off\.glb/, '/dropped/cut-off.glb'), { timeout: 10000 });
+      await p.page.waitForTimeout(500);
+      assert.ok((await compare(p.page, await canvasPng(p.page), inside, 'building-kept.png')).share <= SHARE_TOLERANCE, 'the refused building changed the scene');
+    });
   } finally {
     await p.close();
   }
