@@ -13,6 +13,18 @@ if(NOT HALVANE_STB_INCLUDE_DIR)
   message(FATAL_ERROR "stb_image.h not found: install libstb-dev (tools/install-deps web)")
 endif()
 
+# The building's readers (tinygltf with nlohmann's JSON, tinyobjloader): header-only, copies of
+# just their headers as the desktop build takes them, for Emscripten's own system headers stay
+# in front of /usr/include.
+foreach(header tiny_gltf.h nlohmann/json.hpp tiny_obj_loader.h)
+  if(NOT EXISTS /usr/include/${header})
+    message(FATAL_ERROR "${header} not found: install libtinygltf-dev, nlohmann-json3-dev and libtinyobjloader-dev")
+  endif()
+endforeach()
+set(HALVANE_BUILDING_INCLUDE_DIR ${CMAKE_BINARY_DIR}/building-headers)
+file(COPY /usr/include/tiny_gltf.h /usr/include/tiny_obj_loader.h /usr/include/nlohmann
+     DESTINATION ${HALVANE_BUILDING_INCLUDE_DIR})
+
 set(HALVANE_DATA_FILES ceiling.tga ceiling.txt kachel2.tga pelgrin.md2 pelgrin2.tga walls.txt)
 set(preload "")
 foreach(data ${HALVANE_DATA_FILES})
@@ -23,7 +35,7 @@ add_executable(halvane ${WEB_SOURCES})
 # Our GL/freeglut.h in front of the system's: Emscripten has only the classic GLUT header.
 target_include_directories(halvane BEFORE PRIVATE ${CMAKE_SOURCE_DIR}/src/platform/web)
 target_include_directories(halvane PRIVATE ${CMAKE_SOURCE_DIR}/src)
-target_include_directories(halvane SYSTEM PRIVATE ${HALVANE_STB_INCLUDE_DIR})
+target_include_directories(halvane SYSTEM PRIVATE ${HALVANE_STB_INCLUDE_DIR} ${HALVANE_BUILDING_INCLUDE_DIR})
 target_compile_definitions(halvane PRIVATE HALVANE_VERSION="${PROJECT_VERSION}" HALVANE_INSTALLED_DATA="../share/halvane")
 # A refused file is thrown back to the page (LoadRefused) instead of ending it.
 target_compile_options(halvane PRIVATE -fexceptions -Wall -Wextra -Wno-sign-conversion)

@@ -2,12 +2,18 @@
 // the character start in it, how far the view reaches, and its two passes in the frame.
 #pragma once
 
+struct Building;
+
 // Whether the user's building is shown; false without one (then everything is our hall's).
 bool buildingShown();
 
 // Makes the building's textures and light from the filled `building`, instead of loading our
 // hall's textures and architecture files. Needs a current OpenGL context.
 void setupBuilding();
+// A building read while the program runs replaces our hall or the building shown: the old
+// building's textures go back to OpenGL, then the start's set-up for a building, the visitor at
+// its start. Needs a current OpenGL context.
+void replaceBuilding(Building&& next);
 // The character on the building's floor a few steps in front of the start, facing the visitor.
 void standCharacterInBuilding();
 

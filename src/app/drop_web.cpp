@@ -2,7 +2,10 @@
 // then the same loaders as the command line's take them.
 #include "app/drop.h"
 
+#include "app/building.h"
 #include "app/globals.h"
+#include "app/options.h"
+#include "building/BuildingLoader.h"
 #include "data/LoadRefused.h"
 #include "platform/Page.h"
 
@@ -12,6 +15,7 @@
 #include <algorithm>
 #include <cctype>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -46,6 +50,20 @@ std::string loadCharacter(const std::string& model, const std::string& skin)
     return "loaded " + model.substr(model.rfind('/') + 1);
 }
 
+// Read as --level reads it, with the files it names beside it in the same folder; a building
+// that is refused leaves the scene as it was.
+std::string loadBuildingFile(const std::string& path)
+{
+    BuildingOptions options;
+    options.scale = commandLine.levelScale;
+    options.zUp = commandLine.zUp;
+    BuildingLoad load = loadBuilding(path, options);
+    if (!load.ok())
+        return load.failure;
+    replaceBuilding(std::move(load.building));
+    return "loaded " + path.substr(path.rfind('/') + 1);
+}
+
 EM_JS(void, listenForDrops, (), {
     var canvas = document.getElementById('canvas');
     canvas.addEventListener('dragover', function(event) { event.preventDefault(); });
@@ -70,13 +88,15 @@ std::string loadDropped(const std::vector<std::string>& paths)
 {
     std::string model, skin;
     for (const std::string& path : paths) {
+        if (!buildingFormat(path).empty())
+            return loadBuildingFile(path);
         if (extension(path) == "md2" && model.empty())
             model = path;
         else if (isPicture(path) && skin.empty())
             skin = path;
     }
     if (model.empty())
-        return "nothing loaded: drop an .md2 model, with its skin";
+        return "nothing loaded: drop an .md2 model with its skin, or a building (.glb, or .gltf or .obj with its files)";
     return loadCharacter(model, skin);
 }
 

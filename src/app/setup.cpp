@@ -10,6 +10,8 @@
 #include "data/RunFiles.h"
 #include "platform/Platform.h"
 
+#include <utility>
+
 void setFixedState()
 {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -89,6 +91,19 @@ void placeCamera()
 }
 
 }  // namespace
+
+// A building read while the program runs (dropped onto the page) takes the place of what is
+// shown, our hall or the last building, with the pieces the set-up gives a building at the start.
+void replaceBuilding(Building&& next)
+{
+    buildingDrawing.release();
+    building = std::move(next);
+    setupBuilding();
+    standCharacterInBuilding();
+    placeCamera();
+    // The projection follows too: the building's far plane, solid walls' near plane.
+    prepareWalking();
+}
 
 void setupScene()
 {

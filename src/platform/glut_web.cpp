@@ -74,6 +74,12 @@ std::vector<SavedAttributes> attributeStack;
 
 }  // namespace
 
+// glIsEnabled for the program (platform/Gl.h names it so in the page's build).
+GLboolean halvaneGlIsEnabled(GLenum capability)
+{
+    return enabled(capability) ? GL_TRUE : GL_FALSE;
+}
+
 // Only the enable and current-colour groups, the ones the overlay keeps, are saved.
 void glPushAttrib(GLbitfield mask)
 {
