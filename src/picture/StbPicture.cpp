@@ -51,19 +51,29 @@ bool jpegHuffmanTablesFit(const std::uint8_t* data, std::size_t size, std::size_
 
 // stb_image copies the first IDAT chunk of a PNG file into a buffer it has not made yet when
 // that chunk is empty (a zero-byte copy from a null pointer, which the compiler may take as a
-// promise that the pointer is not null); such a file is refused here first.
-bool pngFirstDataChunkEmpty(const std::uint8_t* data, std::size_t size)
+// promise that the pointer is not null), and it grows its buffer to the length an IDAT chunk
+// claims before it finds the file too short for it (a few bytes asked it for 2 GB); such files
+// are refused here first. Returns why, or an empty string.
+std::string pngDataProblem(const std::uint8_t* data, std::size_t size)
 {
     static const std::uint8_t SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (size < 8 || !std::equal(SIGNATURE, SIGNATURE + 8, data))
-        return false;
+        return "";
+    bool first = true;
     for (std::uint64_t at = 8; at + 8 <= size;) {
         const std::uint64_t length = (std::uint64_t(bigEndian16(data + at)) << 16) | bigEndian16(data + at + 2);
-        if (std::equal(data + at + 4, data + at + 8, "IDAT"))
-            return length == 0;
+        if (std::equal(data + at + 4, data + at + 8, "IEND"))
+            return "";
+        if (std::equal(data + at + 4, data + at + 8, "IDAT")) {
+            if (first && length == 0)
+                return "the PNG picture's first image data chunk is empty";
+            if (length > size - at - 8)
+                return "an image data chunk of the PNG picture reaches past the end of the file";
+            first = false;
+        }
         at += 12 + length;
     }
-    return false;
+    return "";
 }
 
 std::string storageText(int channels)
@@ -87,10 +97,9 @@ PictureDecode decodeStbPicture(const std::uint8_t* data, std::size_t size, bool 
     }
     int width = 0, height = 0, channels = 0;
     const int length = int(size);
-    if (pngFirstDataChunkEmpty(data, size)) {
-        result.reason = "the PNG picture's first image data chunk is empty";
+    result.reason = pngDataProblem(data, size);
+    if (!result.ok())
         return result;
-    }
     // stb_image takes for JPEG whatever starts with its start-of-image marker, fill bytes allowed.
     std::size_t start = 0;
     while (start < size && data[start] == 0xFF)

@@ -400,6 +400,9 @@ TEST(ReadPicture, ReasonNamesTheFormatAndTheFile)
     const std::string noData = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/first-idat-empty.png";
     EXPECT_EQ(readPicture(noData.c_str(), false).reason,
               "PNG file " + noData + ": the PNG picture's first image data chunk is empty");
+    const std::string pastTheEnd = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/idat-past-the-end.png";
+    EXPECT_EQ(readPicture(pastTheEnd.c_str(), false).reason,
+              "PNG file " + pastTheEnd + ": an image data chunk of the PNG picture reaches past the end of the file");
     const std::string missing = tempPath("missing.bmp");
     EXPECT_EQ(readPicture(missing.c_str()).reason, "cannot open BMP file " + missing + " (No such file or directory)");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "loading pcx file: " + pcx.path + "\nloading png file: " + png.path + "\n");
