@@ -23,11 +23,56 @@ unsigned bigEndian16(const std::uint8_t* p)
     return (unsigned(p[0]) << 8) | p[1];
 }
 
+// The Huffman tables a JPEG file has defined so far, and whether its frame is progressive.
+struct JpegTables {
+    bool dc[4] = {};
+    bool ac[4] = {};
+    bool progressive = false;
+};
+
 // Debian's stb_image writes past its Huffman tables when a JPEG table's 16 code counts add up to
-// more than the 256 symbols a table holds (found by our fuzzer); such a file is refused here
-// first. Walks the markers as a decoder does, the entropy-coded data between them included.
-bool jpegHuffmanTablesFit(const std::uint8_t* data, std::size_t size, std::size_t at)
+// more than the 256 symbols a table holds. stb_image reads a table's 16 counts even where they
+// reach past the segment's end.
+std::string defineTables(const std::uint8_t* data, std::size_t size, std::size_t table, std::size_t end, JpegTables& tables)
 {
+    while (table < end) {
+        unsigned symbols = 0;
+        for (std::size_t i = table + 1; i <= table + 16 && i < size; ++i)
+            symbols += data[i];
+        if (symbols > 256)
+            return "a Huffman table of the JPEG picture holds more than 256 codes";
+        const unsigned which = data[table] & 15;
+        if (which < 4)
+            (data[table] >> 4 ? tables.ac : tables.dc)[which] = true;
+        table += 17 + symbols;
+    }
+    return "";
+}
+
+// stb_image leaves the tables a file never defines as whatever memory held, and a scan that
+// decodes with one reads that as indices (found by our fuzzer).
+std::string scanTablesDefined(const std::uint8_t* data, std::size_t at, std::size_t end, const JpegTables& tables)
+{
+    const std::size_t count = at + 4 < end ? data[at + 4] : 0;
+    const std::size_t spectrum = at + 5 + 2 * count;
+    if (spectrum + 3 > end)
+        return "";  // stb_image refuses the scan itself
+    const bool dcScan = data[spectrum] == 0, firstPass = (data[spectrum + 2] >> 4) == 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const unsigned dc = data[at + 6 + 2 * i] >> 4, ac = data[at + 6 + 2 * i] & 15;
+        const bool needsDc = !tables.progressive || (dcScan && firstPass);
+        const bool needsAc = !tables.progressive || !dcScan;
+        if ((needsDc && (dc > 3 || !tables.dc[dc])) || (needsAc && (ac > 3 || !tables.ac[ac])))
+            return "a scan of the JPEG picture uses a Huffman table the file does not define";
+    }
+    return "";
+}
+
+// Walks the markers as a decoder does, the entropy-coded data between them included; returns
+// why stb_image must not see the file, or an empty string.
+std::string jpegProblem(const std::uint8_t* data, std::size_t size, std::size_t at)
+{
+    JpegTables tables;
     while (at + 4 <= size) {
         const unsigned marker = data[at + 1];
         if (data[at] != 0xFF || marker == 0xFF || marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
@@ -35,18 +80,18 @@ bool jpegHuffmanTablesFit(const std::uint8_t* data, std::size_t size, std::size_
             continue;
         }
         const std::size_t end = std::min(size, at + 2 + bigEndian16(data + at + 2));
-        // stb_image reads a table's 16 counts even where they reach past the segment's end.
-        for (std::size_t table = at + 4; marker == 0xC4 && table < end;) {
-            unsigned symbols = 0;
-            for (std::size_t i = table + 1; i <= table + 16 && i < size; ++i)
-                symbols += data[i];
-            if (symbols > 256)
-                return false;
-            table += 17 + symbols;
-        }
+        std::string problem;
+        if (marker == 0xC2)
+            tables.progressive = true;
+        else if (marker == 0xC4)
+            problem = defineTables(data, size, at + 4, end, tables);
+        else if (marker == 0xDA)
+            problem = scanTablesDefined(data, at, end, tables);
+        if (!problem.empty())
+            return problem;
         at = end;
     }
-    return true;
+    return "";
 }
 
 // stb_image copies the first IDAT chunk of a PNG file into a buffer it has not made yet when
@@ -105,10 +150,10 @@ PictureDecode decodeStbPicture(const std::uint8_t* data, std::size_t size, bool 
     while (start < size && data[start] == 0xFF)
         ++start;
     const bool jpeg = start > 0 && start < size && data[start] == 0xD8;
-    if (jpeg && !jpegHuffmanTablesFit(data, size, start + 1)) {
-        result.reason = "a Huffman table of the JPEG picture holds more than 256 codes";
+    if (jpeg)
+        result.reason = jpegProblem(data, size, start + 1);
+    if (!result.ok())
         return result;
-    }
     if (!stbi_info_from_memory(data, length, &width, &height, &channels)) {
         result.reason = std::string("not a picture that can be read (") + stbi_failure_reason() + ")";
         return result;

@@ -6,6 +6,7 @@
 #include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/switches.h"
 #include "building/BuildingDraw.h"
 
 #include <gtest/gtest.h>
@@ -198,6 +199,10 @@ TEST(BuildingDrawGLTest, ProgramShowsTheBuildingInPlaceOfOurHall)
     EXPECT_GT(farPlane(), 1000.0);
     if (HasFailure())
         picture.save(tempPath("building_program_failure.ppm"));
+    // Our hall again for the tests that run after this one in the same process.
+    buildingDrawing.release();
+    building = Building();
+    solidWalls = false;
 }
 
 }  // namespace

@@ -400,6 +400,9 @@ TEST(ReadPicture, ReasonNamesTheFormatAndTheFile)
     const std::string noData = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/first-idat-empty.png";
     EXPECT_EQ(readPicture(noData.c_str(), false).reason,
               "PNG file " + noData + ": the PNG picture's first image data chunk is empty");
+    const std::string undefinedTable = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/scan-with-undefined-table.jpg";
+    EXPECT_EQ(readPicture(undefinedTable.c_str(), false).reason,
+              "JPEG file " + undefinedTable + ": a scan of the JPEG picture uses a Huffman table the file does not define");
     const std::string pastTheEnd = std::string(HALVANE_SOURCE_DIR) + "/tools/fuzz/corpus/picture/idat-past-the-end.png";
     EXPECT_EQ(readPicture(pastTheEnd.c_str(), false).reason,
               "PNG file " + pastTheEnd + ": an image data chunk of the PNG picture reaches past the end of the file");
