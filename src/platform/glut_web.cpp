@@ -40,6 +40,14 @@ void halvaneGlutReshapeWindow(int, int)
     emscripten_exit_fullscreen();
 }
 
+// Called from a key's handler, where the browser allows it; a refusal leaves the page as it is.
+EM_JS(void, halvaneGlutFullScreen, (), {
+    var canvas = Module['canvas'];
+    var asked = canvas.requestFullscreen ? canvas.requestFullscreen() : null;
+    if (asked)
+        asked.catch(function() {});
+});
+
 int halvaneGlutGet(GLenum what)
 {
     if (what != GLUT_FULL_SCREEN)

@@ -142,6 +142,12 @@ test('the page draws what the desktop program draws, and logs what it logs', asy
       await p.page.keyboard.press('Escape');
       await p.page.waitForTimeout(500);
       assert.deepStrictEqual(await state(), [false, 480]);
+      // Escape at once after F11, before the browser has said it is full screen: the page stays whole.
+      await p.page.keyboard.press('F11');
+      await p.page.keyboard.press('Escape');
+      await p.page.waitForTimeout(500);
+      assert.deepStrictEqual(await state(), [false, 480]);
+      assert.deepStrictEqual(await p.page.evaluate(() => [document.getElementById('canvas').parentNode.nodeName, !!document.getElementById('message')]), ['BODY', true]);
     });
     await t.test('a dropped model becomes the character; a broken one is refused as on the desktop', async () => {
       const cutOff = fs.readFileSync(path.join(DESKTOP, 'cut-off.md2'));

@@ -26,7 +26,11 @@ int halvaneGlutGet(GLenum what);
 extern "C" {
 #endif
 void halvaneGlutReshapeWindow(int width, int height);
+// Full screen is the canvas's own: Emscripten's GLUT wraps the canvas in a box of its own for it
+// and, when leaving follows entering before the browser has told it, takes the page's body away.
+void halvaneGlutFullScreen(void);
 #ifdef __cplusplus
 }
 #endif
 #define glutReshapeWindow halvaneGlutReshapeWindow
+#define glutFullScreen halvaneGlutFullScreen
