@@ -33,6 +33,26 @@ bool isPicture(const std::string& path)
     return ending == "tga" || ending == "pcx" || ending == "png" || ending == "jpg" || ending == "jpeg" || ending == "bmp";
 }
 
+// The texture slot of the last dropped character's skin: the next dropped character's skin
+// takes it over, so that one drop after another never fills the texture table.
+int droppedSkinSlot = -1;
+
+void reuseDroppedSkinSlot(Md2Model& character)
+{
+    const int last = textureManager.textureCount - 1;
+    if (droppedSkinSlot >= 0 && droppedSkinSlot != last && character.texture == last) {
+        glDeleteTextures(1, &textureManager.allTextures[droppedSkinSlot]);
+        textureManager.allTextures[droppedSkinSlot] = textureManager.allTextures[last];
+        textureManager.fileNames[droppedSkinSlot] = textureManager.fileNames[last];
+        textureManager.anyPicture[droppedSkinSlot] = textureManager.anyPicture[last];
+        textureManager.allTextures[last] = 0;
+        textureManager.fileNames[last].clear();
+        textureManager.textureCount = last;
+        character.texture = droppedSkinSlot;
+    }
+    droppedSkinSlot = character.texture;
+}
+
 // The new character takes the old one's slot, scale and place (as the scene set-up puts it);
 // the old one stays if the new one is refused.
 std::string loadCharacter(const std::string& model, const std::string& skin)
@@ -42,6 +62,7 @@ std::string loadCharacter(const std::string& model, const std::string& skin)
     try {
         const int slot = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), model.c_str(), skin.c_str(), textureManager);
         modelManager.models[slot].position.set(8.0f, 4.0f, 8.0f);
+        reuseDroppedSkinSlot(modelManager.models[slot]);
     } catch (const LoadRefused& refused) {
         modelManager.modelCount = slots;
         return refused.message;

@@ -5,14 +5,6 @@
 
 namespace {
 
-std::string storeLevel(CommandLineOptions& options, const std::string& value)
-{
-    if (value.empty())
-        return "names no file";
-    options.level = value;
-    return "";
-}
-
 // A plain decimal number above 0 ("0.01", "2.54e-2"): no sign, no words (inf, nan), nothing after it.
 std::string storeLevelScale(CommandLineOptions& options, const std::string& value)
 {
@@ -45,7 +37,8 @@ const char* const BUILDING_OPTIONS_DETAILS =
 std::vector<OptionRow> buildingOptionRows()
 {
     return {
-        {"--level", "FILE", "your own building (.glb, .gltf or .obj) instead of our hall", storeLevel},
+        {"--level", "FILE", "your own building (.glb, .gltf or .obj) instead of our hall",
+         storePath<&CommandLineOptions::level>},
         {"--level-scale", "FACTOR", "metres in one unit of the building file (1: metres)", storeLevelScale},
         {"--up", "AXIS", "the building file's up axis: y (as glTF has it) or z", storeUp},
     };

@@ -1,25 +1,5 @@
 #include "cli/CharacterOptions.h"
 
-namespace {
-
-std::string storeModel(CommandLineOptions& options, const std::string& value)
-{
-    if (value.empty())
-        return "names no file";
-    options.model = value;
-    return "";
-}
-
-std::string storeSkin(CommandLineOptions& options, const std::string& value)
-{
-    if (value.empty())
-        return "names no file";
-    options.skin = value;
-    return "";
-}
-
-}  // namespace
-
 const char* const CHARACTER_OPTIONS_DETAILS =
     "Character: --model PATH takes the character from that MD2 file instead of pelgrin.md2 in the\n"
     "data folder. Its skin is --skin PICTURE when given; otherwise the first skin that the model\n"
@@ -31,7 +11,9 @@ const char* const CHARACTER_OPTIONS_DETAILS =
 std::vector<OptionRow> characterOptionRows()
 {
     return {
-        {"--model", "PATH", "the character from this MD2 file", storeModel},
-        {"--skin", "PICTURE", "the character's skin (PCX, TGA, PNG, JPEG or BMP)", storeSkin},
+        {"--model", "PATH", "the character from this MD2 file",
+         storePath<&CommandLineOptions::model>},
+        {"--skin", "PICTURE", "the character's skin (PCX, TGA, PNG, JPEG or BMP)",
+         storePath<&CommandLineOptions::skin>},
     };
 }

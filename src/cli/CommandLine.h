@@ -30,6 +30,16 @@ struct OptionRow {
     std::string (*store)(CommandLineOptions& options, const std::string& value);
 };
 
+// The store of an option whose value is a file's path: any name but an empty one.
+template <std::string CommandLineOptions::*path>
+std::string storePath(CommandLineOptions& options, const std::string& value)
+{
+    if (value.empty())
+        return "names no file";
+    options.*path = value;
+    return "";
+}
+
 struct ProgramDescription {
     const char* name;      // "halvane"
     const char* synopsis;  // what follows the name in the usage line: "[OPTION]... [FOLDER]"
