@@ -33,17 +33,25 @@ function serve() {
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync',
-  '--use-gl=angle', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'];
+const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+// WebGL's renderer: SwiftShader, Chromium's own, for the tests; or Mesa's llvmpipe (through ANGLE
+// on EGL, no display needed), the renderer the desktop program has on the same machine.
+const RENDERERS = {
+  swiftshader: ['--disable-gpu', '--use-gl=angle', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
+  mesa: ['--ignore-gpu-blocklist', '--use-gl=angle', '--use-angle=gl-egl'],
+};
 
 // Opens the page in a window of width x height CSS pixels (the canvas is 24 rows less: the help
-// line); lines is every console line, in order; options.init runs in the page before its scripts.
+// line); lines is every console line, in order. options.path follows the page's address
+// ("?level=..."); options.init runs in the page before its scripts; options.renderer is
+// 'swiftshader' (unless given) or 'mesa'.
 async function openPage(width, height, options = {}) {
   const server = await serve();
   const userData = fs.mkdtempSync(path.join(require('node:os').tmpdir(), 'halvane-chromium-'));
   const context = await chromium.launchPersistentContext(userData, {
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true, args: CHROMIUM_FLAGS,
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true, headless: true,
+    args: [...CHROMIUM_FLAGS, ...RENDERERS[options.renderer || 'swiftshader']],
     viewport: { width, height }, acceptDownloads: true, ignoreDefaultArgs: ['--enable-automation'],
   });
   const page = context.pages()[0] || await context.newPage();
@@ -53,7 +61,7 @@ async function openPage(width, height, options = {}) {
   page.on('console', (message) => lines.push(message.text()));
   page.on('pageerror', (error) => lines.push('page error: ' + error.message));
   const started = Date.now();
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  await page.goto(`http://127.0.0.1:${server.address().port}/${options.path || ""}`);
   const close = async () => {
     await context.close();
     server.close();
