@@ -40,7 +40,9 @@ target_compile_definitions(halvane PRIVATE HALVANE_VERSION="${PROJECT_VERSION}" 
 # A refused file is thrown back to the page (LoadRefused) instead of ending it.
 target_compile_options(halvane PRIVATE -fexceptions -Wall -Wextra -Wno-sign-conversion)
 target_link_options(halvane PRIVATE -fexceptions -sLEGACY_GL_EMULATION=1 -sGL_UNSAFE_OPTS=0 -sALLOW_MEMORY_GROWTH=1
-                    -sEXPORTED_RUNTIME_METHODS=ccall,FS -sFORCE_FILESYSTEM=1 ${preload})
+                    -sEXPORTED_RUNTIME_METHODS=ccall,FS -sFORCE_FILESYSTEM=1 ${preload}
+                    "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/link.js")
+set_property(TARGET halvane APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/link.js)
 # Only halvane.js and halvane.wasm: the page is our own index.html, so that Emscripten's HTML
 # minifier, which crashes on Debian, never runs.
 set_target_properties(halvane PROPERTIES SUFFIX ".js")

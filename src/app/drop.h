@@ -12,3 +12,6 @@ void acceptDroppedFiles();
 // A building (.glb, or .gltf or .obj with the files it names) replaces the scene shown.
 // Returns the line shown on the page: what was loaded, or why nothing was.
 std::string loadDropped(const std::vector<std::string>& paths);
+// What the page's link named (level, model, skin; fetched into /linked before the start):
+// opened as dropped files are, and the page's line says what came of it.
+void openLinkedFiles();

@@ -103,6 +103,23 @@ EM_JS(void, listenForDrops, (), {
     });
 });
 
+// What the link's fetch left: "problem" when a file could not be fetched, else each named
+// file's path in /linked ("" where the link names none).
+// Copies the value into text (size bytes at most, ending in 0); returns its length in bytes.
+EM_JS(int, linkedValue, (const char* name, char* text, int size), {
+    var value = Module['linked'][UTF8ToString(name)] || "";
+    stringToUTF8(value, text, size);
+    return lengthBytesUTF8(value);
+});
+
+std::string linked(const char* name)
+{
+    std::string text(std::size_t(linkedValue(name, nullptr, 0)) + 1, '\0');
+    linkedValue(name, &text[0], int(text.size()));
+    text.pop_back();
+    return text;
+}
+
 }  // namespace
 
 std::string loadDropped(const std::vector<std::string>& paths)
@@ -124,6 +141,25 @@ std::string loadDropped(const std::vector<std::string>& paths)
 void acceptDroppedFiles()
 {
     listenForDrops();
+}
+
+void openLinkedFiles()
+{
+    const std::string problem = linked("problem");
+    if (!problem.empty())
+        return showOnPage(problem);
+    const std::string level = linked("level"), model = linked("model");
+    std::vector<std::string> lines;
+    if (!level.empty())
+        lines.push_back(loadBuildingFile(level));
+    if (!model.empty())
+        lines.push_back(loadCharacter(model, linked("skin")));
+    // A refusal is what the visitor needs to read, rather than what did load.
+    for (const std::string& line : lines)
+        if (line.rfind("loaded ", 0) != 0)
+            return showOnPage(line);
+    if (!lines.empty())
+        showOnPage(lines.back());
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void halvaneDropped(const char* list)

@@ -3,6 +3,7 @@
 #include "app/callbacks.h"
 #include "app/drop.h"
 #include "app/globals.h"
+#include "app/options.h"
 #include "app/window.h"
 #include "data/LoadRefused.h"
 #include "platform/Page.h"
@@ -41,6 +42,13 @@ int main(int argc, char** argv)
 {
     IdCounter localIds(0);
     CharacterObject tobrin(localIds, "Tobrin", 10.0f, true);
+    // The link's parameters are the page's command line (web/link.js): a mistake in one is
+    // shown on the page, where the desktop would print it.
+    const CommandLineResult linked = parseCommandLine(halvaneProgram(), argc, argv);
+    if (linked.outcome == CommandLineOutcome::Mistake) {
+        showOnPage(linked.text.substr(0, linked.text.find('\n')));
+        return 2;
+    }
     try {
         startProgram(&argc, argv);
     } catch (const LoadRefused& refused) {
@@ -50,6 +58,7 @@ int main(int argc, char** argv)
     watchPage(pointerMoved, canvasResized);
     emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, onKeyDown);
     acceptDroppedFiles();
+    openLinkedFiles();
     glutMainLoop();
     return 0;
 }

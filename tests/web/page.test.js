@@ -182,6 +182,29 @@ test('the page draws what the desktop program draws, and logs what it logs', asy
 });
 
 // Drops files onto the canvas as a visitor's file manager would.
+test('a link opens the building it names with the files the building names; one it cannot fetch is named on the page', async () => {
+  const folder = path.join(OUT, 'link');
+  fs.mkdirSync(folder, { recursive: true });
+  for (const name of ['test-building.obj', 'test-building.mtl', 'wall.png'])
+    fs.copyFileSync(path.join(DESKTOP, 'building', name), path.join(folder, name));
+  const shows = (p, text) => p.page.waitForFunction((t) => document.getElementById('message').textContent === t, text, { timeout: 20000 });
+  let p = await openPage(640, 504, { path: '?level=test-output/link/test-building.obj&utm_source=mail' });
+  try {
+    await shows(p, 'loaded test-building.obj');
+    assert.match(stream(p.lines), /loading Wavefront OBJ file: \/linked\/test-building\.obj\n[\s\S]*loading png file: \/linked\/wall\.png\n/);
+    assert.doesNotMatch(stream(p.lines), /warning:/);
+  } finally {
+    await p.close();
+  }
+  p = await openPage(640, 504, { path: '?level=test-output/link/gone.glb' });
+  try {
+    await shows(p, `http://127.0.0.1:${p.server.address().port}/test-output/link/gone.glb: cannot fetch the file (404 Not Found)`);
+    await frameShows(p.page, desktopFrame(1), 'link-gone.png');
+  } finally {
+    await p.close();
+  }
+});
+
 // Drops the files onto the canvas; with times, drops them that often, one after the other's
 // line, and returns the page's line after each.
 async function drop(page, files, times) {
