@@ -2,6 +2,7 @@
 // indices and counts past what the file holds, a position that is no number, a node tree with a
 // cycle, a required extension we do not read, and an OBJ face past its vertices.
 #include "BrokenData.h"
+#include "test_building.h"
 
 #include <cmath>
 #include <cstring>
@@ -32,27 +33,9 @@ std::string triangleJson(const std::string& nodes = "[{\"mesh\":0}]", const std:
            "\"buffers\":[" + buffer + "]}";
 }
 
-void put32(Bytes& bytes, std::uint32_t v)
+Bytes glb(const std::string& json, const Bytes& bin = triangleBin())
 {
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(std::uint8_t(v >> (8 * i)));
-}
-
-Bytes glb(std::string json, const Bytes& bin = triangleBin())
-{
-    while (json.size() % 4)
-        json += ' ';
-    Bytes out;
-    put32(out, 0x46546C67);
-    put32(out, 2);
-    put32(out, std::uint32_t(28 + json.size() + bin.size()));
-    put32(out, std::uint32_t(json.size()));
-    put32(out, 0x4E4F534A);
-    out.insert(out.end(), json.begin(), json.end());
-    put32(out, std::uint32_t(bin.size()));
-    put32(out, 0x004E4942);
-    out.insert(out.end(), bin.begin(), bin.end());
-    return out;
+    return test_building::glbFile(json, bin);
 }
 
 Bytes text(const std::string& s)

@@ -4,6 +4,7 @@
 // to the same triangles; the walking tests take its sizes from here.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,10 @@ Source testBuilding();
 // the "start" object left out.
 double faceArea(const Source& source);
 long triangleCount(const Source& source);
+
+// The bytes of a glTF binary file: its 12-byte header, the JSON chunk (padded with spaces to a
+// multiple of 4 bytes) and the BIN chunk.
+std::vector<std::uint8_t> glbFile(std::string json, const std::vector<std::uint8_t>& bin);
 
 // Writes test-building.glb, test-building.obj, test-building.mtl and wall.png into `folder`
 // (ending in a separator); false when a file cannot be written.

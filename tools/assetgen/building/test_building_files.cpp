@@ -222,23 +222,28 @@ struct GlbWriter {
                            nodeList + "]}],\"nodes\":[" + nodes + "],\"meshes\":[" + meshes + "],\"materials\":[" + materialsJson() +
                            "],\"textures\":[{\"source\":0}],\"images\":[{\"uri\":\"wall.png\"}],\"accessors\":[" + accessors +
                            "],\"bufferViews\":[" + views + "],\"buffers\":[{\"byteLength\":" + std::to_string(bin.size()) + "}]}";
-        while (json.size() % 4)
-            json += ' ';
-        Bytes out;
-        put32(out, 0x46546C67);
-        put32(out, 2);
-        put32(out, std::uint32_t(12 + 8 + json.size() + 8 + bin.size()));
-        put32(out, std::uint32_t(json.size()));
-        put32(out, 0x4E4F534A);
-        out.insert(out.end(), json.begin(), json.end());
-        put32(out, std::uint32_t(bin.size()));
-        put32(out, 0x004E4942);
-        out.insert(out.end(), bin.begin(), bin.end());
-        return out;
+        return glbFile(json, bin);
     }
 };
 
 }  // namespace
+
+Bytes glbFile(std::string json, const Bytes& bin)
+{
+    while (json.size() % 4)
+        json += ' ';
+    Bytes out;
+    put32(out, 0x46546C67);
+    put32(out, 2);
+    put32(out, std::uint32_t(12 + 8 + json.size() + 8 + bin.size()));
+    put32(out, std::uint32_t(json.size()));
+    put32(out, 0x4E4F534A);
+    out.insert(out.end(), json.begin(), json.end());
+    put32(out, std::uint32_t(bin.size()));
+    put32(out, 0x004E4942);
+    out.insert(out.end(), bin.begin(), bin.end());
+    return out;
+}
 
 bool writeTestBuilding(const std::string& folder)
 {
