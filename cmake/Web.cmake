@@ -1,7 +1,7 @@
 # The web page: the same sources built by Emscripten (Debian's emscripten package) into
 # halvane.js and halvane.wasm, with our own index.html and the six data files preloaded.
 # Emscripten's GLUT and its emulation of the fixed-function GL stand in for freeglut and the
-# desktop's OpenGL; what they lack is answered by src/platform/*_web.cpp.
+# desktop's OpenGL; what they lack is answered in the page's own folder, src/platform/web.
 file(GLOB_RECURSE WEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
 list(FILTER WEB_SOURCES EXCLUDE REGEX "src/check/")
 list(FILTER WEB_SOURCES EXCLUDE REGEX "src/platform/.*_(win32|x11|linux)\\.cpp$")

@@ -9,7 +9,7 @@
 
 #include <GL/freeglut.h>
 #ifdef __EMSCRIPTEN__
-#include "platform/Page.h"
+#include "platform/web/Page.h"
 #endif
 
 #include <cstdlib>

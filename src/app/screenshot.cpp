@@ -5,7 +5,7 @@
 #include "picture/PngFile.h"
 #include "platform/PicturesFolder.h"
 #ifdef __EMSCRIPTEN__
-#include "platform/Page.h"
+#include "platform/web/Page.h"
 #endif
 
 #include <cstdint>

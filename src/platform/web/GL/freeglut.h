@@ -1,5 +1,5 @@
 // The page's GLUT: Emscripten's GLUT holds the classic calls; the few freeglut calls the
-// program uses besides are declared here and answered by glut_web.cpp. Only the page's build
+// program uses besides are declared here and answered by glut.cpp. Only the page's build
 // has this folder on its include path.
 #pragma once
 

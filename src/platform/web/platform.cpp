@@ -1,6 +1,6 @@
 // The platform layer in a browser: the page's clock, the pointer as Pointer Lock reports it,
 // the canvas's size, and what the page shows and hands out.
-#include "platform/Page.h"
+#include "platform/web/Page.h"
 #include "platform/Platform.h"
 
 #include <GL/freeglut.h>

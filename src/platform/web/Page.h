@@ -1,5 +1,5 @@
 // The page's side of the platform seam: what a browser has in place of a window on a screen.
-// Only the page's build has these (platform_web.cpp).
+// Only the page's build has these (platform.cpp).
 #pragma once
 
 #include <string>

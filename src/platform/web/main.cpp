@@ -1,12 +1,12 @@
 // halvane as a web page: the same start as the desktop program, then the page's own inputs
 // (captured pointer, canvas size, Alt+Enter, dropped files) wired to the same callbacks.
 #include "app/callbacks.h"
-#include "app/drop.h"
+#include "platform/web/drop.h"
 #include "app/globals.h"
 #include "app/options.h"
 #include "app/window.h"
 #include "data/LoadRefused.h"
-#include "platform/Page.h"
+#include "platform/web/Page.h"
 
 #include <GL/freeglut.h>
 #include <emscripten/html5.h>

@@ -1,13 +1,13 @@
 // Dropping files onto the page: the browser's files go into /dropped of the page's file system,
 // then the same loaders as the command line's take them.
-#include "app/drop.h"
+#include "platform/web/drop.h"
 
 #include "app/building.h"
 #include "app/globals.h"
 #include "app/options.h"
 #include "building/BuildingLoader.h"
 #include "data/LoadRefused.h"
-#include "platform/Page.h"
+#include "platform/web/Page.h"
 
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
