@@ -34,13 +34,23 @@ Measure measure(const Building& building)
     return m;
 }
 
-std::string writtenBuilding()
+// A folder of the test's own, emptied: CTest runs the tests of this file side by side.
+std::string testFolder()
 {
-    const fs::path folder = fs::temp_directory_path() / "halvane-building-test";
+    const fs::path folder = fs::temp_directory_path() /
+                            (std::string("halvane-building-") + testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
     fs::create_directories(folder);
-    EXPECT_TRUE(tb::writeTestBuilding(folder.string() + "/"));
     return folder.string() + "/";
 }
+
+std::string writtenBuilding()
+{
+    const std::string folder = testFolder();
+    EXPECT_TRUE(tb::writeTestBuilding(folder));
+    return folder;
+}
+
 
 void expectNear(Vec3 v, float x, float y, float z)
 {
