@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -94,19 +95,35 @@ TEST(BuildingReader, BothFormatsGiveTheSameBuilding)
     fs::remove_all(folder);
 }
 
+// Concave faces in each of the three planes: an L from its inward corner, and a U from the
+// corner whose triangle holds both inward corners. Each is cut into n - 2 triangles of the
+// face's own winding and exactly its area; a face folded onto a line still gives n - 2.
 TEST(BuildingReader, FacesAreCutIntoTheirOwnArea)
 {
-    // An L of six corners from a corner that a fan would cut wrongly, and a face folded onto a line.
-    const std::vector<Vec3> l = {{0, 0, 8}, {6, 0, 8}, {6, 0, 4}, {12, 0, 4}, {12, 0, 0}, {0, 0, 0}};
-    double area = 0;
-    const auto triangles = triangulatePolygon(l);
-    ASSERT_EQ(triangles.size(), 4u);
-    for (const auto& t : triangles) {
-        const Vec3 n = (l[t[1]] - l[t[0]]).cross(l[t[2]] - l[t[0]]);
-        EXPECT_GT(n.y, 0.0f);  // each keeps the face's winding
-        area += double(n.length()) / 2;
-    }
-    EXPECT_DOUBLE_EQ(area, 72.0);
+    const struct {
+        std::vector<std::array<float, 2>> outline;  // counter-clockwise
+        double area;
+    } faces[] = {
+        {{{6, 4}, {6, 8}, {0, 8}, {0, 0}, {12, 0}, {12, 4}}, 72.0},
+        {{{0, 0}, {9, 0}, {9, 9}, {6, 9}, {6, 3}, {3, 3}, {3, 9}, {0, 9}}, 63.0},
+    };
+    const Vec3 axes[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    for (int normal = 0; normal < 3; ++normal)
+        for (const auto& face : faces) {
+            SCOPED_TRACE(testing::Message() << "normal along axis " << normal << ", " << face.outline.size() << " corners");
+            std::vector<Vec3> corners;
+            for (const auto& uv : face.outline)
+                corners.push_back(axes[(normal + 1) % 3] * uv[0] + axes[(normal + 2) % 3] * uv[1]);
+            const auto triangles = triangulatePolygon(corners);
+            ASSERT_EQ(triangles.size(), corners.size() - 2);
+            double area = 0;
+            for (const auto& t : triangles) {
+                const Vec3 n = (corners[t[1]] - corners[t[0]]).cross(corners[t[2]] - corners[t[0]]);
+                EXPECT_GT(normal == 0 ? n.x : normal == 1 ? n.y : n.z, 0.0f);  // each keeps the face's winding
+                area += double(n.length()) / 2;
+            }
+            EXPECT_DOUBLE_EQ(area, face.area);
+        }
     EXPECT_EQ(triangulatePolygon({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}}).size(), 2u);
 }
 
