@@ -1,7 +1,8 @@
 // The small test building: two storeys joined by a stair, two ramps, a ledge, a doorway, a
 // glass pane, a textured and a plain wall, with known sizes. One source in code, written as a
 // glTF binary file and as a Wavefront OBJ file with its .mtl, so that both readers can be held
-// to the same triangles; the walking tests take its sizes from here.
+// to the same triangles; the walking tests take its sizes from here. Beside it, the one-triangle
+// glTF file that the tables of broken buildings change a field of.
 #pragma once
 
 #include <cstdint>
@@ -75,6 +76,13 @@ long triangleCount(const Source& source);
 // The bytes of a glTF binary file: its 12-byte header, the JSON chunk (padded with spaces to a
 // multiple of 4 bytes) and the BIN chunk.
 std::vector<std::uint8_t> glbFile(std::string json, const std::vector<std::uint8_t>& bin);
+
+// One triangle for tables of broken glTF files: the BIN chunk holds three positions (0 0 0),
+// (x 0 0), (0 0 1) and three 32-bit indices 0, 1, `index`; the JSON names them, with `nodes`,
+// further top-level members (`extra`, starting with a comma), the buffer and the positions' count.
+std::vector<std::uint8_t> triangleBin(float x = 1.0f, std::uint32_t index = 2);
+std::string triangleJson(const std::string& nodes = "[{\"mesh\":0}]", const std::string& extra = "",
+                         const std::string& buffer = "{\"byteLength\":48}", const std::string& count = "3");
 
 // Writes test-building.glb, test-building.obj, test-building.mtl and wall.png into `folder`
 // (ending in a separator); false when a file cannot be written.

@@ -245,6 +245,26 @@ Bytes glbFile(std::string json, const Bytes& bin)
     return out;
 }
 
+Bytes triangleBin(float x, std::uint32_t index)
+{
+    const float positions[9] = {0, 0, 0, x, 0, 0, 0, 0, 1};
+    const std::uint32_t indices[3] = {0, 1, index};
+    Bytes bin(48);
+    std::memcpy(bin.data(), positions, 36);
+    std::memcpy(bin.data() + 36, indices, 12);
+    return bin;
+}
+
+std::string triangleJson(const std::string& nodes, const std::string& extra, const std::string& buffer, const std::string& count)
+{
+    return "{\"asset\":{\"version\":\"2.0\"}" + extra + ",\"scene\":0,\"scenes\":[{\"nodes\":[0]}],\"nodes\":" + nodes +
+           ",\"meshes\":[{\"primitives\":[{\"attributes\":{\"POSITION\":0},\"indices\":1}]}],\"accessors\":["
+           "{\"bufferView\":0,\"componentType\":5126,\"count\":" + count + ",\"type\":\"VEC3\"},"
+           "{\"bufferView\":1,\"componentType\":5125,\"count\":3,\"type\":\"SCALAR\"}],\"bufferViews\":["
+           "{\"buffer\":0,\"byteOffset\":0,\"byteLength\":36},{\"buffer\":0,\"byteOffset\":36,\"byteLength\":12}],"
+           "\"buffers\":[" + buffer + "]}";
+}
+
 bool writeTestBuilding(const std::string& folder)
 {
     const Source source = testBuilding();
