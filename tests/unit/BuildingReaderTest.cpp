@@ -1,5 +1,6 @@
 // The test building through both readers: the same triangles, area, bounds, pictures and start
-// from the glTF binary file and from the OBJ file, and the units and axes the options ask for.
+// from the glTF binary file and from the OBJ file, and the units and axes the options ask for;
+// faces cut into triangles; what small glTF files make.
 #include "building/BuildingLoader.h"
 #include "building/BuildingStart.h"
 #include "building/PolygonTriangulation.h"
@@ -7,7 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -52,12 +57,58 @@ std::string writtenBuilding()
     return folder;
 }
 
-
 void expectNear(Vec3 v, float x, float y, float z)
 {
     EXPECT_NEAR(v.x, x * UNITS_PER_METRE, 1e-3f);
     EXPECT_NEAR(v.y, y * UNITS_PER_METRE, 1e-3f);
     EXPECT_NEAR(v.z, z * UNITS_PER_METRE, 1e-3f);
+}
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The bytes written to `path` and read as the program reads --level.
+BuildingLoad loadWritten(const std::string& path, const Bytes& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    BuildingOptions quiet;
+    quiet.announce = false;
+    return loadBuilding(path, quiet);
+}
+
+// A floor 1 m square facing up as a glTF binary file: corners (0 0 0), (0 0 1), (1 0 0), (1 0 1)
+// with their x and z as texture coordinates; accessor 2 indexes 0 1 3, accessor 3 0 1 3 2.
+// `nodes` place mesh 0, whose one primitive adds `primitive` to its attributes; `extra` adds
+// top-level members, each after a comma.
+Bytes floorFile(const std::string& nodes, const std::string& primitive, const std::string& extra = "")
+{
+    const float values[20] = {0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 1, 1, 0, 1, 1};
+    const std::uint8_t indices[4] = {0, 1, 3, 2};
+    Bytes bin(84);
+    std::memcpy(bin.data(), values, 80);
+    std::memcpy(bin.data() + 80, indices, 4);
+    return tb::glbFile("{\"asset\":{\"version\":\"2.0\"}" + extra + ",\"scenes\":[{\"nodes\":[0]}],\"nodes\":" + nodes +
+                           ",\"meshes\":[{\"primitives\":[{\"attributes\":{\"POSITION\":0,\"TEXCOORD_0\":1}" + primitive +
+                           "}]}],\"accessors\":[{\"bufferView\":0,\"componentType\":5126,\"count\":4,\"type\":\"VEC3\"},"
+                           "{\"bufferView\":0,\"byteOffset\":48,\"componentType\":5126,\"count\":4,\"type\":\"VEC2\"},"
+                           "{\"bufferView\":1,\"componentType\":5121,\"count\":3,\"type\":\"SCALAR\"},"
+                           "{\"bufferView\":1,\"componentType\":5121,\"count\":4,\"type\":\"SCALAR\"}],\"bufferViews\":["
+                           "{\"buffer\":0,\"byteLength\":80},{\"buffer\":0,\"byteOffset\":80,\"byteLength\":4}],"
+                           "\"buffers\":[{\"byteLength\":84}]}",
+                       bin);
+}
+
+// A triangle in metres to the millimetre, from its least corner on: the same triangle facing
+// the same way reads the same whichever corner it was given from.
+std::string seen(const float* p, float unit)
+{
+    std::string corner[3];
+    for (int c = 0; c < 3; ++c) {
+        const auto mm = [&](int k) { return std::round(double(p[c * 3 + k] / unit) * 1000) / 1000 + 0.0; };
+        char text[64];
+        std::snprintf(text, sizeof text, "(%g %g %g)", mm(0), mm(1), mm(2));
+        corner[c] = text;
+    }
+    return std::min({corner[0] + corner[1] + corner[2], corner[1] + corner[2] + corner[0], corner[2] + corner[0] + corner[1]});
 }
 
 TEST(BuildingReader, BothFormatsGiveTheSameBuilding)
@@ -125,6 +176,76 @@ TEST(BuildingReader, FacesAreCutIntoTheirOwnArea)
             EXPECT_DOUBLE_EQ(area, face.area);
         }
     EXPECT_EQ(triangulatePolygon({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}}).size(), 2u);
+}
+
+// The node tree's transforms (parents after children), every triangle mode, and a mirroring
+// node whose triangles are turned so that their front stays where the modeller saw it.
+TEST(BuildingReader, NodeTransformsStripsAndFansPlaceEveryTriangleFacingItsFront)
+{
+    const std::string one = "[{\"mesh\":0}]", firstThree = ",\"indices\":2";
+    const struct {
+        const char* name;
+        std::string nodes, primitive;
+        std::vector<std::array<float, 9>> triangles;  // metres, counter-clockwise seen from the front
+    } rows[] = {
+        {"as given", one, firstThree, {{0, 0, 0, 0, 0, 1, 1, 0, 1}}},
+        {"moved", "[{\"mesh\":0,\"translation\":[1,2,3]}]", firstThree, {{1, 2, 3, 1, 2, 4, 2, 2, 4}}},
+        {"turned a quarter about x", "[{\"mesh\":0,\"rotation\":[0.70710678,0,0,0.70710678]}]", firstThree, {{0, 0, 0, 0, -1, 0, 1, -1, 0}}},
+        {"scaled", "[{\"mesh\":0,\"scale\":[2,3,4]}]", firstThree, {{0, 0, 0, 0, 0, 4, 2, 0, 4}}},
+        {"a matrix turning a quarter about y, then 5 m along x", "[{\"mesh\":0,\"matrix\":[0,0,-1,0,0,1,0,0,1,0,0,0,5,0,0,1]}]",
+         firstThree, {{5, 0, 0, 6, 0, 0, 6, 0, -1}}},
+        {"the parent's scale after the child's move", "[{\"scale\":[2,1,1],\"children\":[1]},{\"mesh\":0,\"translation\":[1,0,0]}]",
+         firstThree, {{2, 0, 0, 2, 0, 1, 4, 0, 1}}},
+        {"mirrored", "[{\"mesh\":0,\"scale\":[-1,1,1]}]", firstThree, {{0, 0, 0, -1, 0, 1, 0, 0, 1}}},
+        {"a strip", one, ",\"mode\":5", {{0, 0, 0, 0, 0, 1, 1, 0, 0}, {1, 0, 0, 0, 0, 1, 1, 0, 1}}},
+        {"a fan", one, ",\"mode\":6,\"indices\":3", {{0, 0, 0, 0, 0, 1, 1, 0, 1}, {0, 0, 0, 1, 0, 1, 1, 0, 0}}},
+    };
+    const std::string folder = testFolder();
+    for (const auto& row : rows) {
+        const BuildingLoad load = loadWritten(folder + "floor.glb", floorFile(row.nodes, row.primitive));
+        ASSERT_TRUE(load.ok()) << load.failure;
+        std::vector<std::string> read, meant;
+        for (const BuildingSurface& surface : load.building.surfaces)
+            for (std::size_t i = 0; i + 8 < surface.positions.size(); i += 9)
+                read.push_back(seen(&surface.positions[i], UNITS_PER_METRE));
+        for (const auto& triangle : row.triangles)
+            meant.push_back(seen(triangle.data(), 1.0f));
+        EXPECT_EQ(read, meant) << row.name;
+    }
+    fs::remove_all(folder);
+}
+
+// KHR_texture_transform as glTF defines it (scale, then rotation, then offset), and glTF's v,
+// which counts down the picture, turned into our t, which counts up.
+TEST(BuildingReader, TextureCoordinatesTakeTheTextureTransformAndCountUpThePicture)
+{
+    const struct {
+        std::string transform;
+        float st[3][2];  // at the corners (0 0 0), (0 0 1), (1 0 1)
+    } rows[] = {
+        {"", {{0, 1}, {0, 0}, {1, 0}}},
+        {"\"offset\":[0.5,0.25],\"scale\":[2,3],\"rotation\":1.5707963", {{0.5f, 0.75f}, {3.5f, 0.75f}, {3.5f, 2.75f}}},
+    };
+    const std::string folder = testFolder();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.transform);
+        const BuildingLoad load = loadWritten(
+            folder + "floor.glb",
+            floorFile("[{\"mesh\":0}]", ",\"indices\":2,\"material\":0",
+                      ",\"extensionsUsed\":[\"KHR_texture_transform\"],\"materials\":[{\"pbrMetallicRoughness\":{\"baseColorTexture\":"
+                      "{\"index\":0,\"extensions\":{\"KHR_texture_transform\":{" + row.transform +
+                      "}}}}}],\"textures\":[{\"source\":0}],\"images\":[{\"uri\":\"wall.png\"}]"));
+        ASSERT_TRUE(load.ok()) << load.failure;
+        const BuildingSurface& surface = load.building.surfaces.at(0);
+        ASSERT_EQ(surface.texCoords.size(), 6u);
+        for (int c = 0; c < 3; ++c) {
+            const float* p = &surface.positions[std::size_t(c) * 3];
+            const long corner = std::lround((p[0] + p[2]) / UNITS_PER_METRE);  // x + z tells the three apart
+            EXPECT_NEAR(surface.texCoords[std::size_t(c) * 2], row.st[corner][0], 1e-5f) << corner;
+            EXPECT_NEAR(surface.texCoords[std::size_t(c) * 2 + 1], row.st[corner][1], 1e-5f) << corner;
+        }
+    }
+    fs::remove_all(folder);
 }
 
 // Without a camera or a start object the visitor stands on the ground floor near the middle,
