@@ -1,6 +1,6 @@
 // The test building through both readers: the same triangles, area, bounds, pictures and start
 // from the glTF binary file and from the OBJ file, and the units and axes the options ask for;
-// faces cut into triangles; what small glTF files make.
+// faces cut into triangles; what small glTF files make, and the fields past their data refused.
 #include "building/BuildingLoader.h"
 #include "building/BuildingStart.h"
 #include "building/PolygonTriangulation.h"
@@ -109,6 +109,14 @@ std::string seen(const float* p, float unit)
         corner[c] = text;
     }
     return std::min({corner[0] + corner[1] + corner[2], corner[1] + corner[2] + corner[0], corner[2] + corner[0] + corner[1]});
+}
+
+// The text with the first `from` in it made `to`.
+std::string with(std::string text, const std::string& from, const std::string& to)
+{
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
 TEST(BuildingReader, BothFormatsGiveTheSameBuilding)
@@ -244,6 +252,42 @@ TEST(BuildingReader, TextureCoordinatesTakeTheTextureTransformAndCountUpThePictu
             EXPECT_NEAR(surface.texCoords[std::size_t(c) * 2], row.st[corner][0], 1e-5f) << corner;
             EXPECT_NEAR(surface.texCoords[std::size_t(c) * 2 + 1], row.st[corner][1], 1e-5f) << corner;
         }
+    }
+    fs::remove_all(folder);
+}
+
+// What the libraries let through and the program must refuse, one field at a time, each at the
+// first value past what the file holds: the line names the file and the field.
+TEST(BuildingReader, AFieldPastWhatTheFileHoldsIsRefusedByName)
+{
+    const std::string json = tb::triangleJson(), one = "[{\"mesh\":0}]";
+    const auto glb = [](const std::string& text, const Bytes& bin = tb::triangleBin()) { return tb::glbFile(text, bin); };
+    const std::string positionsView = "\"byteOffset\":0,\"byteLength\":36}";
+    const std::string obj = "v 0 0 0\nv 1 0 0\nv 0 0 1\nvt 0 0\nvt 1 0\nf 1/1 2/2 3/3\n";
+    const struct {
+        const char* file;
+        Bytes bytes;
+        std::string message;
+    } rows[] = {
+        {"house.glb", glb(with(json, "\"type\":\"VEC3\"}", "\"type\":\"VEC3\",\"sparse\":{\"count\":1,\"indices\":"
+                                  "{\"bufferView\":1,\"componentType\":5125},\"values\":{\"bufferView\":0}}}")),
+         "accessor 0 is sparse, which halvane does not read"},
+        {"house.glb", glb(with(json, positionsView, "\"byteOffset\":0,\"byteLength\":35}")), "accessor 0 reaches past the end of buffer view 0"},
+        {"house.glb", glb(with(json, positionsView, "\"byteOffset\":0,\"byteLength\":36,\"byteStride\":16}")),
+         "accessor 0 reaches past the end of buffer view 0"},
+        {"house.glb", glb(with(json, "\"byteOffset\":36", "\"byteOffset\":37")), "buffer view 1 reaches past the end of buffer 0 (48 bytes)"},
+        {"house.glb", glb(json, tb::triangleBin(1.0f, 3)), "index 3 in accessor 1 is past the 3 vertices it indexes"},
+        {"house.glb", glb(tb::triangleJson(one, ",\"materials\":[{\"pbrMetallicRoughness\":{\"baseColorTexture\":{\"index\":0}}}]")),
+         "material 0 names texture 0, which the file does not have"},
+        {"house.glb", glb(tb::triangleJson(one, ",\"textures\":[{\"source\":1}],\"images\":[{\"uri\":\"wall.png\"}]")),
+         "texture 0 names picture 1, which the file does not have"},
+        {"house.glb", glb(with(json, "\"nodes\":[0]", "\"nodes\":[1]")), "scene 0 names node 1, which the file does not have"},
+        {"house.obj", Bytes(obj.begin(), obj.end()), "a face names texture coordinate 3, past the 2 the file holds"},
+    };
+    const std::string folder = testFolder();
+    for (const auto& row : rows) {
+        const std::string path = folder + row.file;
+        EXPECT_EQ(loadWritten(path, row.bytes).failure, path + ": " + row.message);
     }
     fs::remove_all(folder);
 }
