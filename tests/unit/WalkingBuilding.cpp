@@ -70,15 +70,22 @@ std::vector<Vec3> corners()
 {
     std::vector<Vec3> out;
     slab(out, -5, 40, -5, 30, 0, 0);
-    slab(out, -2, 12, UPPER_FRONT, 25, UPPER, UPPER);
-    // The upper storey's underside is the ground floor's ceiling.
-    slab(out, -2, 12, 25, UPPER_FRONT, UPPER - 0.5f, UPPER - 0.5f);
+    // The upper storey: two slabs with a seam between, their undersides the ground floor's ceiling.
+    for (float x0 : {-2.0f, SEAM_X + 0.125f}) {
+        const float x1 = x0 < SEAM_X ? SEAM_X : 12.0f;
+        slab(out, x0, x1, UPPER_FRONT, 25, UPPER, UPPER);
+        slab(out, x0, x1, 25, UPPER_FRONT, UPPER - 0.5f, UPPER - 0.5f);
+    }
     stair(out);
     ramp(out, 4.0f, 30.0f);
     ramp(out, 8.0f, 50.0f);
     block(out, 12.0f, 14.5f, 3.0f, 8.0f, 0.45f * 2.5f);
     block(out, 16.0f, 18.5f, 3.0f, 8.0f, 0.35f * 2.5f);
     wallWithOpenings(out);
+    wall(out, CORNER_X, CORNER_Z - 6, CORNER_X, CORNER_Z, 0, 6);
+    wall(out, CORNER_X, CORNER_Z, CORNER_X + 4, CORNER_Z, 0, 6);
+    slab(out, ATTIC_X - 2, ATTIC_X + 2, ATTIC_Z0, ATTIC_Z1, ATTIC_HIGH, ATTIC_LOW);
+    slab(out, TABLE_X - 2, TABLE_X + 2, TABLE_Z - 2, TABLE_Z + 2, 1.3f * 2.5f, 1.3f * 2.5f);
     return out;
 }
 

@@ -1,5 +1,6 @@
 // The walking visitor on a building of known sizes: stairs, ledges, ramps, doorways, thin
-// walls, falls, standing still, and the same walk at two step rates.
+// walls, falls, standing still, a seam, a corner, low ceilings, and the same walk at two step
+// rates.
 #include "FakePlatform.h"
 #include "WalkingBuilding.h"
 #include "app/callbacks.h"
@@ -98,6 +99,9 @@ TEST_F(Walking, PassesA90CentimetreDoorwayNotAGapOr17MetreHighDoor)
         EXPECT_EQ(visitor.feet.z > WALL_Z + BODY_RADIUS, o.passes) << o.x;
         EXPECT_TRUE(o.passes || visitor.feet.z < WALL_Z) << o.x;
     }
+    stand(GAP_X, 0, WALL_Z);  // put into the gap, the body goes no deeper into its sides
+    walk(1, 0, 0.5f);
+    EXPECT_EQ(visitor.feet.x, GAP_X);
 }
 
 TEST_F(Walking, AQuarterSecondFrameNeitherPassesAThinWallNorStopsSlidingAlongIt)
@@ -136,6 +140,57 @@ TEST_F(Walking, FallsWithGravityOntoTheFloorBelowEvenInQuarterSecondFrames)
         walkVisitor(visitor, grid(), Vec3(), 0.25f);
     EXPECT_FLOAT_EQ(visitor.feet.y, UPPER);
     EXPECT_TRUE(visitor.onFloor);
+    stand(-3, -0.1f, -3);  // put a few centimetres below a floor (the start, Home), it stands on it
+    EXPECT_EQ(visitor.feet.y, 0.0f);
+    EXPECT_TRUE(visitor.onFloor);
+}
+
+// Landing ends the fall: stepping off the upper storey after dropping onto it falls as
+// stepping off it does without that.
+TEST_F(Walking, AfterLandingAStepOffALedgeFallsAsAFirstFallDoes)
+{
+    float heights[2];
+    for (int dropped = 0; dropped < 2; ++dropped) {
+        stand(10, UPPER + 3.0f * float(dropped), 20);
+        walk(0, 0, 1.0f);
+        walk(1, 0, 0.5f);
+        heights[dropped] = visitor.feet.y;
+    }
+    EXPECT_LT(heights[0], UPPER - 0.5f);
+    EXPECT_EQ(heights[1], heights[0]);
+}
+
+// Walked along, a seam between two floor slabs holds the visitor up as they do.
+TEST_F(Walking, ASeamOf5CentimetresBetweenTwoFloorPiecesIsNoHole)
+{
+    stand(SEAM_X + 0.0625f, UPPER, 14);
+    walk(0, 1, 1.0f);
+    EXPECT_EQ(visitor.feet.y, UPPER);
+    EXPECT_TRUE(alwaysOnFloor);
+}
+
+// Walked into the corner of two walls, the body ends touching both.
+TEST_F(Walking, WalkedIntoACornerTheBodyEndsTouchingBothWalls)
+{
+    stand(CORNER_X + 2, 0, CORNER_Z - 2);
+    walk(-1, 1, 1.0f);
+    EXPECT_NEAR(visitor.feet.x, CORNER_X + BODY_RADIUS, 1e-3f);
+    EXPECT_NEAR(visitor.feet.z, CORNER_Z - BODY_RADIUS, 1e-3f);
+}
+
+// A face crossing the body stops it wherever its plan lies, its middle too: the body walks
+// under the attic until the ceiling is at head height, and has no room under a lower part of
+// it or under a table top at chest height (where c would put it).
+TEST_F(Walking, TheHeadStopsUnderASlopingCeilingAndTheChestUnderATable)
+{
+    stand(ATTIC_X, 0, ATTIC_Z0 - 3);
+    walk(0, 1, 2.0f);
+    const float ceilingAtHead = ATTIC_Z0 + (ATTIC_HIGH - HEAD_HEIGHT) / (ATTIC_HIGH - ATTIC_LOW) * (ATTIC_Z1 - ATTIC_Z0);
+    EXPECT_NEAR(visitor.feet.z, ceilingAtHead - BODY_RADIUS, 1e-3f);
+    // Each place is more than the body's radius from every edge of the triangle above it (the
+    // diagonal of the attic's and the table's two too).
+    EXPECT_FALSE(bodyFits(grid(), Vec3(ATTIC_X - 1, 0, ceilingAtHead + 2)));
+    EXPECT_FALSE(bodyFits(grid(), Vec3(TABLE_X - 0.9f, 0, TABLE_Z + 0.9f)));
 }
 
 TEST_F(Walking, TheSameWalkAt30And144StepsASecondEndsWithinOneCentimetre)
