@@ -1,7 +1,9 @@
 // The program's start: the full-screen window, the pinned pointer, the scene and the callbacks.
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/options.h"
+#include "app/scene.h"
 #include "app/window.h"
 #include "building/BuildingLoader.h"
 #include "data/DataFolder.h"
@@ -41,8 +43,8 @@ void chooseDataFolderOrEnd()
     dataFolder = choice.folder;
 }
 
-// A building of one's own is read before the window opens: a file that cannot be used ends the
-// program with its one line, as a data folder without data does.
+// A building of one's own is read before the window opens and shown in place of our hall: a
+// file that cannot be used ends the program with its one line, as a data folder without data does.
 void loadBuildingOrEnd()
 {
     if (commandLine.level.empty())
@@ -54,6 +56,7 @@ void loadBuildingOrEnd()
     if (!load.ok())
         endWithLoadFailure(load.failure);
     building = std::move(load.building);
+    scene = &userBuilding;
 }
 
 }  // namespace

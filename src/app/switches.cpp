@@ -1,9 +1,9 @@
 #include "app/switches.h"
 
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
-#include "app/visitor.h"
-#include "app/walking.h"
+#include "app/scene.h"
 
 #include <cstdio>
 
@@ -103,11 +103,9 @@ void toggleLightNormals()
 void toggleSolidWalls()
 {
     solidWalls = !solidWalls;
-    // In a user's building solid walls mean the walking visitor; off, the camera flies free.
-    if (solidWalls && inBuilding())
-        visitorFromCamera();
-    else if (solidWalls)
-        refreshWallSet();
+    // Off, the camera flies free in either scene.
+    if (solidWalls)
+        scene->solidWallsOn();
     // The near plane follows: a visitor held at a wall's reach must not see through it. A
     // minimised window has no proportions; its next reshape sets the projection.
     if (windowWidth > 0 && windowHeight > 0) {

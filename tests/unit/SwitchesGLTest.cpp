@@ -2,6 +2,7 @@
 // re-moded, and what it announces.
 #include "GlContext.h"
 #include "TgaBytes.h"
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/switches.h"

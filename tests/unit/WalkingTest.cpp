@@ -2,11 +2,11 @@
 // walls, falls, standing still, and the same walk at two step rates.
 #include "FakePlatform.h"
 #include "WalkingBuilding.h"
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/scene.h"
 #include "app/switches.h"
-#include "app/visitor.h"
-#include "app/walking.h"
 #include "collision/Walker.h"
 
 #include <GL/freeglut.h>
@@ -164,6 +164,7 @@ protected:
     void SetUp() override
     {
         building = asBuilding();
+        scene = &userBuilding;
         windowWidth = 0;  // no window: the projection is left alone
         camera.pointer = &pointer;
         camera.position = building.start.eye;
@@ -178,6 +179,7 @@ protected:
     void TearDown() override
     {
         building = Building();
+        scene = &ourHall;
         windowWidth = 640;
         solidWalls = forwardHeld = false;
     }
