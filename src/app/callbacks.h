@@ -3,16 +3,23 @@
 
 #include "data/RunFiles.h"
 
+#include <string>
+
 // Everything before the main loop: the command line (answered, or a mistake refused, before
 // any window opens), the data folder, GLUT, the full-screen window covering the screen, the
-// hidden pointer pinned to the mouse-look centre, the scene set-up and the callbacks.
-void startProgram(int* argc, char** argv);
+// hidden pointer pinned to the mouse-look centre, the scene set-up and the callbacks. Returns
+// the one line a file that cannot be used is refused with (nothing after it is done), or an
+// empty line when the program is ready for its main loop.
+std::string startProgram(int* argc, char** argv);
+// The desktop's start: a refused file ends the program with its line, status 1.
+void startProgramOrEnd(int* argc, char** argv);
 // GLUT and the double-buffered window titled "halvane", full screen from the screen's corner
 // (or, with --window, a window of three quarters of the screen in its middle).
 void openWindow(int* argc, char** argv);
 
-// The scene shown (app/scene.h) set up with the character, the camera at its start and the frame timer.
-void setupScene();
+// The scene shown (app/scene.h) set up with the character, the camera at its start and the
+// frame timer. Returns the line the first file that cannot be used is refused with, else empty.
+std::string setupScene();
 // The files this run reads, decided where halvane-check decides them too.
 RunFiles theRunFiles();
 // The camera where the scene shown starts, +y up; remembered for Home.

@@ -14,13 +14,26 @@ namespace {
 // The rooms the wall set holds; -1 until it is first built.
 int wallSetRooms = -1;
 
-void loadLevelData()
+// Puts the texture's slot in `slot`; returns the line it is refused with, empty when loaded.
+std::string loadTextureInto(int& slot, const std::string& path)
+{
+    const TextureLoad load = textureManager.loadTexture(path.c_str(), true, true);
+    slot = load.ok() ? load.slot : slot;
+    return load.failure;
+}
+
+// The first file that cannot be used is the one the hall is refused with; none after it is read.
+std::string loadLevelData()
 {
     const RunFiles files = theRunFiles();
-    wallTexture = textureManager.loadTexture(files.wallTexture.c_str(), true, true);
-    ceilingTexture = textureManager.loadTexture(files.ceilingTexture.c_str(), true, true);
-    walls.load(files.walls.c_str());
-    ceiling.load(files.ceiling.c_str());
+    std::string failure = loadTextureInto(wallTexture, files.wallTexture);
+    if (failure.empty())
+        failure = loadTextureInto(ceilingTexture, files.ceilingTexture);
+    if (failure.empty())
+        failure = walls.load(files.walls.c_str());
+    if (failure.empty())
+        failure = ceiling.load(files.ceiling.c_str());
+    return failure;
 }
 
 // The camera's own steps say where the visitor means to go; the walls say how far it gets.
@@ -52,11 +65,7 @@ void buildRooms()
 
 class Hall : public Scene {
 public:
-    std::string setUp() override
-    {
-        loadLevelData();
-        return "";
-    }
+    std::string setUp() override { return loadLevelData(); }
     void startCamera(Camera& eye) const override
     {
         eye.position.set(7.5f, 4.0f, 0.0f);

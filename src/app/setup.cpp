@@ -31,11 +31,15 @@ namespace {
 
 // Our pilgrim from the data folder, or the model and skin the command line names; a model
 // of one's own without --skin takes the skin it names (an empty path looks it up).
-void loadCharacter()
+std::string loadCharacter()
 {
     const RunFiles files = theRunFiles();
-    characterModel = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), files.model.c_str(), files.skin.c_str(), textureManager);
+    const ModelLoad load = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), files.model.c_str(), files.skin.c_str(), textureManager);
+    if (!load.ok())
+        return load.failure;
+    characterModel = load.slot;
     scene->placeCharacter(modelManager.models[characterModel]);
+    return "";
 }
 
 // The key item's shape: a tetrahedron whose faces each carry their own normal.
@@ -69,12 +73,15 @@ void placeCamera()
               camera.viewPoint.z, camera.up.x, camera.up.y, camera.up.z);
 }
 
-void setupScene()
+std::string setupScene()
 {
     architectureMode = GL_QUADS;
     setFixedState();
-    scene->setUp();
-    loadCharacter();
+    std::string failure = scene->setUp();
+    if (failure.empty())
+        failure = loadCharacter();
+    if (!failure.empty())
+        return failure;
     buildKeyPart();
     CharacterObject player(idCounter, "player", 0.0f, true);
     solidWalls = commandLine.solid;
@@ -83,6 +90,7 @@ void setupScene()
     scene->start();
     // The first frame is measured from here, the scene ready.
     frameTimer = FrameTimer(60.0f, systemClock());
+    return "";
 }
 
 // The same 60 degrees from bottom to top on every screen: a wider window sees more to the

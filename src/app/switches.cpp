@@ -4,8 +4,23 @@
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/scene.h"
+#include "data/LoadFailure.h"
 
 #include <cstdio>
+
+namespace {
+
+// F4 and F5: every texture with the new filtering. A file that can no longer be used (gone since
+// the start) ends the program with its line, as it would have at the start.
+void refilterTextures()
+{
+    const std::string failure = textureManager.reloadAll(trilinear, mipmapping);
+    if (!failure.empty())
+        endWithLoadFailure(failure);
+    buildingDrawing.setFiltering(trilinear, mipmapping);
+}
+
+}  // namespace
 
 void toggleHelp()
 {
@@ -42,16 +57,14 @@ void toggleTrilinear()
         return;
     }
     trilinear = !trilinear;
-    textureManager.reloadAll(trilinear, mipmapping);
-    buildingDrawing.setFiltering(trilinear, mipmapping);
+    refilterTextures();
     overlay.setMessage(trilinear ? "Trilinear filtering" : "Bilinear filtering");
 }
 
 void toggleMipmapping()
 {
     mipmapping = !mipmapping;
-    textureManager.reloadAll(trilinear, mipmapping);
-    buildingDrawing.setFiltering(trilinear, mipmapping);
+    refilterTextures();
     overlay.announce("Mipmapping", mipmapping);
 }
 

@@ -6,7 +6,7 @@
 #include "app/globals.h"
 #include "app/options.h"
 #include "building/BuildingLoader.h"
-#include "data/LoadRefused.h"
+#include "data/LoadFailure.h"
 #include "platform/web/Page.h"
 
 #include <emscripten/em_js.h>
@@ -54,20 +54,19 @@ void reuseDroppedSkinSlot(Md2Model& character)
 }
 
 // The new character takes the old one's slot, scale and place (as the scene set-up puts it);
-// the old one stays if the new one is refused.
+// the old one stays if the new one is refused, which is named on the console as on the desktop.
 std::string loadCharacter(const std::string& model, const std::string& skin)
 {
     const int slots = modelManager.modelCount;
     modelManager.modelCount = characterModel;
-    try {
-        const int slot = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), model.c_str(), skin.c_str(), textureManager);
-        modelManager.models[slot].position.set(8.0f, 4.0f, 8.0f);
-        reuseDroppedSkinSlot(modelManager.models[slot]);
-    } catch (const LoadRefused& refused) {
-        modelManager.modelCount = slots;
-        return refused.message;
-    }
+    const ModelLoad load = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), model.c_str(), skin.c_str(), textureManager);
     modelManager.modelCount = slots;
+    if (!load.ok()) {
+        printLoadFailure(load.failure);
+        return load.failure;
+    }
+    modelManager.models[load.slot].position.set(8.0f, 4.0f, 8.0f);
+    reuseDroppedSkinSlot(modelManager.models[load.slot]);
     return "loaded " + model.substr(model.rfind('/') + 1);
 }
 
