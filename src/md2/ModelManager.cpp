@@ -1,4 +1,4 @@
-// Loading one character model with its skin into the next free slot.
+// Loading one character model with its skin into a slot: the next free one, or in place of a model.
 #include "md2/ModelManager.h"
 
 #include "md2/Md2SkinSearch.h"
@@ -31,8 +31,22 @@ void ModelManager::announceSlots() const
 
 ModelLoad ModelManager::loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures)
 {
+    return loadInto(modelCount, -1, scale, modelPath, skinPath, textures);
+}
+
+ModelLoad ModelManager::replaceModel(int slot, int skinSlot, Vec3 scale, const char* modelPath, const char* skinPath,
+                                     TextureManager& textures)
+{
+    if (slot < 0 || slot >= modelCount)
+        return {-1, "no model in slot " + std::to_string(slot) + " to replace"};
+    return loadInto(slot, skinSlot, scale, modelPath, skinPath, textures);
+}
+
+ModelLoad ModelManager::loadInto(int slot, int skinSlot, Vec3 scale, const char* modelPath, const char* skinPath,
+                                 TextureManager& textures)
+{
     std::vector<std::uint8_t> bytes;
-    ModelRead read = readModel(scale, modelPath, *skinPath ? nullptr : &bytes);
+    ModelRead read = readModelAs(slot, scale, modelPath, *skinPath ? nullptr : &bytes);
     if (!read.ok())
         return {-1, read.failure};
     const SkinSearch skin = skinOf(modelPath, skinPath, bytes);
@@ -40,9 +54,9 @@ ModelLoad ModelManager::loadModel(Vec3 scale, const char* modelPath, const char*
         return {-1, skin.failure};
     // The skin goes into the shared table, so that a texture rebuild re-filters it too;
     // the model keeps the slot, whose OpenGL name the rebuild may change.
-    const TextureLoad texture = textures.loadSkin(skin.found.c_str(), true, true);
+    const TextureLoad texture = textures.replaceSkin(skinSlot, skin.found.c_str(), true, true);
     if (!texture.ok())
         return {-1, texture.failure};
     read.model.texture = texture.slot;
-    return addModel(std::move(read.model));
+    return putModel(slot, std::move(read.model));
 }

@@ -44,6 +44,10 @@ struct ModelManager {
     // (findSkin). A file that cannot be used, or no skin found, is refused, and neither table
     // changes.
     ModelLoad loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures);
+    // The same into `slot`, a filled slot, in place of the model there, which stays if the new
+    // one is refused; its skin takes over the texture slot `skinSlot` (TextureManager::replaceSkin).
+    ModelLoad replaceModel(int slot, int skinSlot, Vec3 scale, const char* modelPath, const char* skinPath,
+                           TextureManager& textures);
 
     // The loading steps before the skin: checks that a slot is free, reads and checks the
     // file, splits its frames into the sequences and computes the light normals, printing
@@ -56,6 +60,9 @@ struct ModelManager {
     ModelLoad addModel(Md2Model model);
 
 private:
+    // The steps of loadModel and replaceModel for the model numbered `slot`.
     ModelRead readModelAs(int slot, Vec3 scale, const char* modelPath, std::vector<std::uint8_t>* fileBytes) const;
+    ModelLoad loadInto(int slot, int skinSlot, Vec3 scale, const char* modelPath, const char* skinPath,
+                       TextureManager& textures);
     ModelLoad putModel(int slot, Md2Model model);
 };

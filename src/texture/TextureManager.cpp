@@ -57,6 +57,22 @@ TextureLoad TextureManager::loadSkin(const char* path, bool trilinear, bool mipm
     return {addTexture(decoded.image, path, trilinear, mipmapping), ""};
 }
 
+TextureLoad TextureManager::replaceSkin(int slot, const char* path, bool trilinear, bool mipmapping)
+{
+    TextureLoad load = loadSkin(path, trilinear, mipmapping);
+    if (!load.ok() || slot < 0 || slot >= load.slot)
+        return load;
+    glDeleteTextures(1, &allTextures[slot]);
+    allTextures[slot] = allTextures[load.slot];
+    fileNames[slot] = fileNames[load.slot];
+    anyPicture[slot] = anyPicture[load.slot];
+    allTextures[load.slot] = 0;
+    fileNames[load.slot].clear();
+    textureCount = load.slot;
+    load.slot = slot;
+    return load;
+}
+
 int TextureManager::addTexture(const Image& image, const char* path, bool trilinear, bool mipmapping)
 {
     fileNames[textureCount] = path;

@@ -30,6 +30,10 @@ struct TextureManager {
     TextureLoad loadTexture(const char* path, bool trilinear, bool mipmapping);
     // The same for a character's skin, which may be a PCX, TGA, PNG, JPEG or BMP picture.
     TextureLoad loadSkin(const char* path, bool trilinear, bool mipmapping);
+    // A skin in place of the one in `slot`: loaded as loadSkin loads it, it then takes that slot
+    // over and the old texture goes back to OpenGL, so that one skin after another never fills
+    // the table. Where `slot` holds no texture (-1) the skin keeps the next slot.
+    TextureLoad replaceSkin(int slot, const char* path, bool trilinear, bool mipmapping);
 
     // Deletes every texture object and builds each slot again from its file with the new
     // filtering. A file that can no longer be used stops the rebuild: its line is returned
