@@ -38,8 +38,8 @@ target_include_directories(halvane PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_include_directories(halvane SYSTEM PRIVATE ${HALVANE_STB_INCLUDE_DIR} ${HALVANE_BUILDING_INCLUDE_DIR})
 target_compile_definitions(halvane PRIVATE HALVANE_VERSION="${PROJECT_VERSION}" HALVANE_INSTALLED_DATA="../share/halvane")
 # tinygltf reads a .gltf's JSON with nlohmann's parser, which reports a broken file by throwing;
-# tinygltf catches it and refuses the file with the parser's message, the desktop's. Without
-# exceptions the page would refuse it with another message, and other JSON errors would abort it.
+# tinygltf catches it and refuses the file with the parser's message, as the desktop does. Without
+# -fexceptions that throw would end the page instead.
 target_compile_options(halvane PRIVATE -fexceptions -Wall -Wextra -Wno-sign-conversion)
 target_link_options(halvane PRIVATE -fexceptions -sLEGACY_GL_EMULATION=1 -sGL_UNSAFE_OPTS=0 -sALLOW_MEMORY_GROWTH=1
                     -sEXPORTED_RUNTIME_METHODS=ccall,FS -sFORCE_FILESYSTEM=1 ${preload}
