@@ -115,7 +115,6 @@ TEST_F(SwitchesGLTest, MipmappingOffThenBilinearThenRefusal)
 // A texture's file gone since the start ends the program with its line when F5 rebuilds it.
 TEST_F(SwitchesGLTest, FileGoneAtTheRebuildEndsTheProgramNamingIt)
 {
-    const std::string path = tempPath("switch-vanishing.tga");
     {
         const TempFile file("switch-vanishing.tga", solidTga(2, 2, 9, 9, 9));
         testing::internal::CaptureStdout();
