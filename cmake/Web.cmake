@@ -5,7 +5,7 @@
 file(GLOB_RECURSE WEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
 list(FILTER WEB_SOURCES EXCLUDE REGEX "src/check/")
 list(FILTER WEB_SOURCES EXCLUDE REGEX "src/platform/.*_(win32|x11|linux)\\.cpp$")
-list(FILTER WEB_SOURCES EXCLUDE REGEX "src/(app/main|data/LoadFailure)\\.cpp$")
+list(FILTER WEB_SOURCES EXCLUDE REGEX "src/app/main\\.cpp$")
 
 find_path(HALVANE_STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb PATH_SUFFIXES stb NO_CMAKE_FIND_ROOT_PATH
           NO_DEFAULT_PATH)
@@ -37,7 +37,9 @@ target_include_directories(halvane BEFORE PRIVATE ${CMAKE_SOURCE_DIR}/src/platfo
 target_include_directories(halvane PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_include_directories(halvane SYSTEM PRIVATE ${HALVANE_STB_INCLUDE_DIR} ${HALVANE_BUILDING_INCLUDE_DIR})
 target_compile_definitions(halvane PRIVATE HALVANE_VERSION="${PROJECT_VERSION}" HALVANE_INSTALLED_DATA="../share/halvane")
-# A refused file is thrown back to the page (LoadRefused) instead of ending it.
+# tinygltf reads a .gltf's JSON with nlohmann's parser, which reports a broken file by throwing;
+# tinygltf catches it and refuses the file with the parser's message, as the desktop does. Without
+# -fexceptions that throw would end the page instead.
 target_compile_options(halvane PRIVATE -fexceptions -Wall -Wextra -Wno-sign-conversion)
 target_link_options(halvane PRIVATE -fexceptions -sLEGACY_GL_EMULATION=1 -sGL_UNSAFE_OPTS=0 -sALLOW_MEMORY_GROWTH=1
                     -sEXPORTED_RUNTIME_METHODS=ccall,FS -sFORCE_FILESYSTEM=1 ${preload}

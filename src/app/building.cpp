@@ -1,11 +1,21 @@
+// A user's building as the scene: its textures and light, the character on its floor facing the
+// visitor, a far plane that reaches all of it, and the walking visitor of walking.cpp.
 #include "app/building.h"
 
+#include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/scene.h"
 #include "app/switches.h"
 #include "building/BuildingSpot.h"
 #include "collision/Slide.h"
 
 #include <cmath>
+#include <utility>
+
+Building building;
+BuildingDrawing buildingDrawing;
+TriangleGrid buildingFaces;
+Visitor buildingVisitor;
 
 const char* const ROOMS_ONLY_IN_HALL = "The seven rooms belong to our hall; your building stays as you made it.";
 
@@ -32,52 +42,71 @@ void forgetPictures()
         std::vector<std::uint8_t>().swap(material.image.pixels);
 }
 
-}  // namespace
-
-bool buildingShown()
-{
-    return !building.surfaces.empty();
-}
-
-void setupBuilding()
-{
-    buildingDrawing.build(building, trilinear, mipmapping);
-    forgetPictures();
-}
-
-void standCharacterInBuilding()
-{
-    Md2Model& model = modelManager.models[characterModel];
-    float lowest = 0.0f;
-    float highest = 0.0f;
-    heightsOf(model, lowest, highest);
-    const CharacterSpot spot = characterSpot(building, VISITOR_RADIUS, highest - lowest);
-    model.position = spot.feet - Vec3(0.0f, lowest, 0.0f);
-    // Its heading at angle a is (cos a, 0, -sin a): turned towards the visitor's eye.
-    const Vec3 eye = building.start.eye;
-    const double toEye = std::atan2(-(eye.z - spot.feet.z), eye.x - spot.feet.x) * 57.29577951308232;
-    model.angle = 0.0f;
-    model.turn(static_cast<float>(toEye < 0.0 ? toEye + 360.0 : toEye));
-}
-
-double farPlane()
-{
-    if (!buildingShown())
-        return 100.0;
+class UserBuilding : public Scene {
+public:
+    // Its textures and light from the filled `building`; our hall's files are not read.
+    std::string setUp() override
+    {
+        buildingDrawing.build(building, trilinear, mipmapping);
+        forgetPictures();
+        return "";
+    }
+    // Where the building's reader says the visitor starts.
+    void startCamera(Camera& eye) const override
+    {
+        eye.position = building.start.eye;
+        eye.viewPoint = building.start.lookAt;
+    }
+    // On the building's floor a few steps in front of the start, facing the visitor.
+    void placeCharacter(Md2Model& character) const override
+    {
+        float lowest = 0.0f;
+        float highest = 0.0f;
+        heightsOf(character, lowest, highest);
+        const CharacterSpot spot = characterSpot(building, VISITOR_RADIUS, highest - lowest);
+        character.position = spot.feet - Vec3(0.0f, lowest, 0.0f);
+        // Its heading at angle a is (cos a, 0, -sin a): turned towards the visitor's eye.
+        const Vec3 eye = building.start.eye;
+        const double toEye = std::atan2(-(eye.z - spot.feet.z), eye.x - spot.feet.x) * 57.29577951308232;
+        character.angle = 0.0f;
+        character.turn(static_cast<float>(toEye < 0.0 ? toEye + 360.0 : toEye));
+    }
+    void start() override { prepareWalking(); }
     // From anywhere within the building everything in it is nearer than its diagonal; a start
     // outside it adds its distance. Never nearer than our hall's 100.
-    const Vec3 size = building.high - building.low;
-    const Vec3 middle = (building.low + building.high) * 0.5f;
-    const double reach = 1.5 * (static_cast<double>(size.length()) + (building.start.eye - middle).length());
-    return std::isfinite(reach) && reach > 100.0 ? reach : 100.0;
-}
+    double farPlane() const override
+    {
+        const Vec3 size = building.high - building.low;
+        const Vec3 middle = (building.low + building.high) * 0.5f;
+        const double reach = 1.5 * (static_cast<double>(size.length()) + (building.start.eye - middle).length());
+        return std::isfinite(reach) && reach > 100.0 ? reach : 100.0;
+    }
+    // The opaque and cut-out surfaces.
+    void drawSolid() override { buildingDrawing.drawSolid(building); }
+    // Glass, farthest first.
+    void drawSeeThrough() override { buildingDrawing.drawSeeThrough(building, camera.position); }
+    void walk(float speedFactor) override { walkInBuilding(speedFactor); }
+    // Solid walls mean the walking visitor, where the free camera left it.
+    void solidWallsOn() override { visitorFromCamera(); }
+    void home() override { resetVisitor(); }
+    // The rooms are part of our hall: in a user's building they would cut through its walls, untiled.
+    void roomKey() override { overlay.setMessage(ROOMS_ONLY_IN_HALL); }
+};
 
-void drawBuildingSolid()
-{
-    buildingDrawing.drawSolid(building);
-}
+UserBuilding shownBuilding;
 
-void drawBuildingSeeThrough()
+}  // namespace
+
+Scene& userBuilding = shownBuilding;
+
+void replaceBuilding(Building&& next)
 {
-    buildingDrawing.drawSeeThrough(building, camera.position);
+    buildingDrawing.release();
+    building = std::move(next);
+    scene = &userBuilding;
+    shownBuilding.setUp();
+    shownBuilding.placeCharacter(modelManager.models[characterModel]);
+    placeCamera();
+    // The projection follows too: the building's far plane, solid walls' near plane.
+    shownBuilding.start();
 }

@@ -1,30 +1,39 @@
-// The user's building in the program, in place of our hall: its set-up, where the visitor and
-// the character start in it, how far the view reaches, and its two passes in the frame.
+// The user's building in place of our hall (the scene userBuilding): what it is made of, how it
+// is drawn and walked (building.cpp), and its walking visitor (walking.cpp).
 #pragma once
 
-struct Building;
+#include "building/Building.h"
+#include "building/BuildingDraw.h"
+#include "collision/Walker.h"
 
-// Whether the user's building is shown; false without one (then everything is our hall's).
-bool buildingShown();
+// The user's building (--level, or one dropped onto the page); empty while our hall is shown.
+extern Building building;
+// Its textures and baked light, made once when it is set up.
+extern BuildingDrawing buildingDrawing;
+// The index of its faces, built once when it is set up, and the visitor's body that walks them.
+extern TriangleGrid buildingFaces;
+extern Visitor buildingVisitor;
 
-// Makes the building's textures and light from the filled `building`, instead of loading our
-// hall's textures and architecture files. Needs a current OpenGL context.
-void setupBuilding();
 // A building read while the program runs replaces our hall or the building shown: the old
 // building's textures go back to OpenGL, then the start's set-up for a building, the visitor at
 // its start. Needs a current OpenGL context.
 void replaceBuilding(Building&& next);
-// The character on the building's floor a few steps in front of the start, facing the visitor.
-void standCharacterInBuilding();
-
-// The far plane: 100 units in our hall; in a building, far enough to see all of it from
-// anywhere in it (and from its start).
-double farPlane();
-
-// The opaque and cut-out surfaces, drawn where our hall's architecture is.
-void drawBuildingSolid();
-// The see-through surfaces, drawn after everything solid (the character and the rooms too).
-void drawBuildingSeeThrough();
 
 // The message of the room key '4' in a building.
 extern const char* const ROOMS_ONLY_IN_HALL;
+
+// A visitor this far (10 m) below the building's lowest point has fallen out of it.
+constexpr float FALL_OUT_DEPTH = 25.0f;
+extern const char* const FELL_OUT_MESSAGE;
+
+// Once, at the end of the building's set-up: indexes its faces, stands the visitor at the
+// start, and turns solid walls on, which mean walking there.
+void prepareWalking();
+// The visitor back at the building's start (Home, and after a fall out of the building).
+void resetVisitor();
+// Solid walls switched on again: the visitor stands where the free camera is, if its body
+// fits there; else it stays where it last walked and the camera goes back to it.
+void visitorFromCamera();
+// One frame of walking: the keys held give the walk along the view's horizontal direction,
+// the visitor moves, and the eye follows its feet with the view point alike.
+void walkInBuilding(float speedFactor);

@@ -1,20 +1,34 @@
 // The scene set-up and the GLUT callbacks that make up the program's frames and input.
 #pragma once
 
+#include "data/RunFiles.h"
+
+#include <string>
+
 // Everything before the main loop: the command line (answered, or a mistake refused, before
 // any window opens), the data folder, GLUT, the full-screen window covering the screen, the
-// hidden pointer pinned to the mouse-look centre, the scene set-up and the callbacks.
-void startProgram(int* argc, char** argv);
+// hidden pointer pinned to the mouse-look centre, the scene set-up and the callbacks. Returns
+// the one line a file that cannot be used is refused with (nothing after it is done), or an
+// empty line when the program is ready for its main loop.
+std::string startProgram(int* argc, char** argv);
+// The desktop's start: a refused file ends the program with its line, status 1.
+void startProgramOrEnd(int* argc, char** argv);
 // GLUT and the double-buffered window titled "halvane", full screen from the screen's corner
 // (or, with --window, a window of three quarters of the screen in its middle).
 void openWindow(int* argc, char** argv);
 
-void setupScene();
+// The scene shown (app/scene.h) set up with the character, the camera at its start and the
+// frame timer. Returns the line the first file that cannot be used is refused with, else empty.
+std::string setupScene();
+// The files this run reads, decided where halvane-check decides them too.
+RunFiles theRunFiles();
+// The camera where the scene shown starts, +y up; remembered for Home.
+void placeCamera();
 // The OpenGL state the whole program draws with: depth test, front faces culled with
 // clockwise as front, texturing; set once and never changed.
 void setFixedState();
 // The perspective of the whole window: 60 degrees vertical field, near 1 (0.35 with solid
-// walls), far 100 (in a building, from its size: farPlane).
+// walls), far as the scene shown reaches.
 void setProjection(int width, int height);
 // The viewport and the projection follow the window; the model-view matrix is left current.
 void reshape(int width, int height);
@@ -22,6 +36,8 @@ void reshape(int width, int height);
 // The frame: idleStep moves the world by the keys held; idle adds the redisplay request.
 // drawFrame draws everything but does not swap; display swaps and times the frame.
 void idleStep();
+// The free camera's walk by the keys held, which no wall stops.
+void walkThroughWalls(float step);
 void idle();
 void drawFrame();
 void display();

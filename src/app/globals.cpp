@@ -1,5 +1,6 @@
 // The global objects, constructed before main in the order they are defined here.
 #include "app/globals.h"
+#include "app/scene.h"
 #include "app/switches.h"
 
 Camera camera;
@@ -35,8 +36,7 @@ bool roomsBuilt = false;
 
 Camera startView;
 WallSet solidWallSet;
-Building building;
-BuildingDrawing buildingDrawing;
+Scene* scene = &ourHall;
 
 bool showHelp = false;
 bool wireframe = false;

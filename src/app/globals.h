@@ -2,8 +2,6 @@
 // They are defined, in their construction order, in globals.cpp.
 #pragma once
 
-#include "building/Building.h"
-#include "building/BuildingDraw.h"
 #include "collision/WallSet.h"
 #include "level/ArchitecturePart.h"
 #include "level/Level.h"
@@ -53,9 +51,5 @@ extern bool roomsBuilt;
 
 // The camera as the scene set-up placed it, for the way back (Home).
 extern Camera startView;
-// The walls that stop the visitor while solid walls are on (the switch is with the others).
+// Our hall's walls that stop the visitor while solid walls are on (the switch is with the others).
 extern WallSet solidWallSet;
-// The user's building (--level); without one it stays empty and our hall is shown.
-extern Building building;
-// Its textures and baked light, made once at set-up.
-extern BuildingDrawing buildingDrawing;

@@ -1,7 +1,7 @@
 // Keyboard and mouse: movement keys set flags while held, every other action happens on release.
-#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/scene.h"
 #include "app/switches.h"
 #include "app/visitor.h"
 #include "app/window.h"
@@ -33,25 +33,6 @@ bool* movementFlag(unsigned char key)
     case 'w': return &forwardHeld;
     default: return nullptr;
     }
-}
-
-// Seven 8 x 8 x 8 rooms on a diagonal towards -x, -z, 4 units apart, tiled with the wall texture.
-// They are part of our hall: in a user's building they would cut through its walls, untiled.
-void buildRooms()
-{
-    if (buildingShown()) {
-        overlay.setMessage(ROOMS_ONLY_IN_HALL);
-        return;
-    }
-    if (roomsBuilt)
-        return;
-    roomsBuilt = true;
-    for (int k = 1; k <= 7; ++k) {
-        float corner = -12.0f * static_cast<float>(k);
-        level.makeRoom(8.0f, 8.0f, 8.0f, 4, false, false, false, false, Vec3(corner, 0.0f, corner), wallTexture);
-    }
-    if (solidWalls)
-        refreshWallSet();
 }
 
 // The arrow keys walk as w, s, a and d do.
@@ -112,7 +93,7 @@ void keyUp(unsigned char key, int, int)
             toggleFullScreen();
         altWithEnter = false;
         break;
-    case '4': buildRooms(); break;
+    case '4': scene->roomKey(); break;
     // The frame keys step the model in slot 0, whichever model is the character.
     case '5': stepFrame(false); break;
     case '6': stepFrame(true); break;

@@ -8,7 +8,7 @@ int main(int argc, char** argv)
 {
     IdCounter localIds(0);
     CharacterObject tobrin(localIds, "Tobrin", 10.0f, true);
-    startProgram(&argc, argv);
+    startProgramOrEnd(&argc, argv);
     glutMainLoop();
     return 0;
 }

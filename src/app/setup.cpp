@@ -1,16 +1,12 @@
 // One-time scene set-up: fixed OpenGL state, data, projection, camera and frame timer.
-#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/options.h"
+#include "app/scene.h"
 #include "app/switches.h"
-#include "app/visitor.h"
-#include "app/walking.h"
 #include "app/window.h"
 #include "data/RunFiles.h"
 #include "platform/Platform.h"
-
-#include <utility>
 
 void setFixedState()
 {
@@ -26,32 +22,24 @@ void setFixedState()
     glEnable(GL_TEXTURE_2D);
 }
 
-namespace {
-
-// The files this run reads, decided where halvane-check decides them too.
 RunFiles theRunFiles()
 {
     return runFiles(dataFolder, commandLine.model, commandLine.skin, commandLine.level);
 }
 
-void loadLevelData()
-{
-    const RunFiles files = theRunFiles();
-    wallTexture = textureManager.loadTexture(files.wallTexture.c_str(), true, true);
-    ceilingTexture = textureManager.loadTexture(files.ceilingTexture.c_str(), true, true);
-    walls.load(files.walls.c_str());
-    ceiling.load(files.ceiling.c_str());
-}
+namespace {
 
 // Our pilgrim from the data folder, or the model and skin the command line names; a model
 // of one's own without --skin takes the skin it names (an empty path looks it up).
-void loadCharacter()
+std::string loadCharacter()
 {
     const RunFiles files = theRunFiles();
-    characterModel = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), files.model.c_str(), files.skin.c_str(), textureManager);
-    modelManager.models[characterModel].position.set(8.0f, 4.0f, 8.0f);
-    if (buildingShown())
-        standCharacterInBuilding();
+    const ModelLoad load = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), files.model.c_str(), files.skin.c_str(), textureManager);
+    if (!load.ok())
+        return load.failure;
+    characterModel = load.slot;
+    scene->placeCharacter(modelManager.models[characterModel]);
+    return "";
 }
 
 // The key item's shape: a tetrahedron whose faces each carry their own normal.
@@ -71,16 +59,11 @@ void buildKeyPart()
     keyItem.shape = keyPart;
 }
 
-// Our hall's start, or the building's: where its reader says the visitor starts.
+}  // namespace
+
 void placeCamera()
 {
-    if (buildingShown()) {
-        camera.position = building.start.eye;
-        camera.viewPoint = building.start.lookAt;
-    } else {
-        camera.position.set(7.5f, 4.0f, 0.0f);
-        camera.viewPoint.set(0.0f, 4.0f, 0.0f);
-    }
+    scene->startCamera(camera);
     camera.up.set(0.0f, 1.0f, 0.0f);
     camera.updateSide();
     startView = camera;
@@ -90,41 +73,24 @@ void placeCamera()
               camera.viewPoint.z, camera.up.x, camera.up.y, camera.up.z);
 }
 
-}  // namespace
-
-// A building read while the program runs (dropped onto the page) takes the place of what is
-// shown, our hall or the last building, with the pieces the set-up gives a building at the start.
-void replaceBuilding(Building&& next)
-{
-    buildingDrawing.release();
-    building = std::move(next);
-    setupBuilding();
-    standCharacterInBuilding();
-    placeCamera();
-    // The projection follows too: the building's far plane, solid walls' near plane.
-    prepareWalking();
-}
-
-void setupScene()
+std::string setupScene()
 {
     architectureMode = GL_QUADS;
     setFixedState();
-    // The user's building (--level) replaces our hall: its files are not read.
-    if (buildingShown())
-        setupBuilding();
-    else
-        loadLevelData();
-    loadCharacter();
+    std::string failure = scene->setUp();
+    if (failure.empty())
+        failure = loadCharacter();
+    if (!failure.empty())
+        return failure;
     buildKeyPart();
     CharacterObject player(idCounter, "player", 0.0f, true);
     solidWalls = commandLine.solid;
     setProjection(windowWidth, windowHeight);
     placeCamera();
-    if (solidWalls)
-        refreshWallSet();
+    scene->start();
+    // The first frame is measured from here, the scene ready.
     frameTimer = FrameTimer(60.0f, systemClock());
-    if (!building.surfaces.empty())
-        prepareWalking();
+    return "";
 }
 
 // The same 60 degrees from bottom to top on every screen: a wider window sees more to the
@@ -136,7 +102,7 @@ void setProjection(int width, int height)
     // With solid walls the eye stays VISITOR_RADIUS (0.7) from a wall; the near plane's corners
     // must stay nearer than that on any screen up to 21:9, or the wall would open before it.
     const double nearPlane = solidWalls ? 0.35 : 1.0;
-    gluPerspective(60.0, static_cast<double>(width) / static_cast<double>(height), nearPlane, farPlane());
+    gluPerspective(60.0, static_cast<double>(width) / static_cast<double>(height), nearPlane, scene->farPlane());
 }
 
 void reshape(int width, int height)

@@ -1,7 +1,9 @@
 // The program's start: the full-screen window, the pinned pointer, the scene and the callbacks.
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/options.h"
+#include "app/scene.h"
 #include "app/window.h"
 #include "building/BuildingLoader.h"
 #include "data/DataFolder.h"
@@ -32,28 +34,29 @@ void registerCallbacks()
     glutIdleFunc(idle);
 }
 
-// Decided before anything opens: without data the program ends before its window appears.
-void chooseDataFolderOrEnd()
+// Decided before anything opens: without data the program stops before its window appears.
+std::string chooseTheDataFolder()
 {
     const DataFolderChoice choice = chooseDataFolder(commandLine.folder, executablePath());
-    if (!choice.failure.empty())
-        endWithLoadFailure(choice.failure);
     dataFolder = choice.folder;
+    return choice.failure;
 }
 
-// A building of one's own is read before the window opens: a file that cannot be used ends the
-// program with its one line, as a data folder without data does.
-void loadBuildingOrEnd()
+// A building of one's own is read before the window opens and shown in place of our hall: a
+// file that cannot be used stops the start with its one line, as a data folder without data does.
+std::string readUsersBuilding()
 {
     if (commandLine.level.empty())
-        return;
+        return "";
     BuildingOptions options;
     options.scale = commandLine.levelScale;
     options.zUp = commandLine.zUp;
     BuildingLoad load = loadBuilding(commandLine.level, options);
     if (!load.ok())
-        endWithLoadFailure(load.failure);
+        return load.failure;
     building = std::move(load.building);
+    scene = &userBuilding;
+    return "";
 }
 
 }  // namespace
@@ -79,14 +82,17 @@ void openWindow(int* argc, char** argv)
     }
 }
 
-void startProgram(int* argc, char** argv)
+std::string startProgram(int* argc, char** argv)
 {
     useUtf8Console();
     const std::vector<std::string> arguments = programArguments(*argc, argv);
     readCommandLineOrEnd(static_cast<int>(arguments.size()), argumentPointers(arguments).data());
     modelManager.announceSlots();
-    chooseDataFolderOrEnd();
-    loadBuildingOrEnd();
+    std::string failure = chooseTheDataFolder();
+    if (failure.empty())
+        failure = readUsersBuilding();
+    if (!failure.empty())
+        return failure;
     // GLUT sees only its own options: the program's name and what the command line passed on.
     // Kept for the life of the program, as GLUT may keep pointers into them.
     static std::vector<std::string> glutArguments = {argv[0]};
@@ -103,6 +109,15 @@ void startProgram(int* argc, char** argv)
     followWindow();
     systemPointer().hide();
     systemPointer().warp(camera.centreX, camera.centreY);
-    setupScene();
-    registerCallbacks();
+    failure = setupScene();
+    if (failure.empty())
+        registerCallbacks();
+    return failure;
+}
+
+void startProgramOrEnd(int* argc, char** argv)
+{
+    const std::string failure = startProgram(argc, argv);
+    if (!failure.empty())
+        endWithLoadFailure(failure);
 }

@@ -1,11 +1,26 @@
 #include "app/switches.h"
 
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
-#include "app/visitor.h"
-#include "app/walking.h"
+#include "app/scene.h"
+#include "data/LoadFailure.h"
 
 #include <cstdio>
+
+namespace {
+
+// F4 and F5: every texture with the new filtering. A file that can no longer be used (gone since
+// the start) ends the program with its line, as it would have at the start.
+void refilterTextures()
+{
+    const std::string failure = textureManager.reloadAll(trilinear, mipmapping);
+    if (!failure.empty())
+        endWithLoadFailure(failure);
+    buildingDrawing.setFiltering(trilinear, mipmapping);
+}
+
+}  // namespace
 
 void toggleHelp()
 {
@@ -42,16 +57,14 @@ void toggleTrilinear()
         return;
     }
     trilinear = !trilinear;
-    textureManager.reloadAll(trilinear, mipmapping);
-    buildingDrawing.setFiltering(trilinear, mipmapping);
+    refilterTextures();
     overlay.setMessage(trilinear ? "Trilinear filtering" : "Bilinear filtering");
 }
 
 void toggleMipmapping()
 {
     mipmapping = !mipmapping;
-    textureManager.reloadAll(trilinear, mipmapping);
-    buildingDrawing.setFiltering(trilinear, mipmapping);
+    refilterTextures();
     overlay.announce("Mipmapping", mipmapping);
 }
 
@@ -103,11 +116,9 @@ void toggleLightNormals()
 void toggleSolidWalls()
 {
     solidWalls = !solidWalls;
-    // In a user's building solid walls mean the walking visitor; off, the camera flies free.
-    if (solidWalls && inBuilding())
-        visitorFromCamera();
-    else if (solidWalls)
-        refreshWallSet();
+    // Off, the camera flies free in either scene.
+    if (solidWalls)
+        scene->solidWallsOn();
     // The near plane follows: a visitor held at a wall's reach must not see through it. A
     // minimised window has no proportions; its next reshape sets the projection.
     if (windowWidth > 0 && windowHeight > 0) {

@@ -1,12 +1,11 @@
-#include "app/walking.h"
+// The walking visitor in a user's building: its faces indexed once, the body put at the start
+// or where the free camera is, and one frame's walk with the eye following the feet.
+#include "app/building.h"
 
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/switches.h"
 #include "app/visitor.h"
-
-TriangleGrid buildingFaces;
-Visitor buildingVisitor;
 
 const char* const FELL_OUT_MESSAGE = "Fell out of the building: back at the start";
 
@@ -47,11 +46,6 @@ void cameraToVisitor()
 }
 
 }  // namespace
-
-bool inBuilding()
-{
-    return !building.surfaces.empty();
-}
 
 void prepareWalking()
 {

@@ -1,13 +1,12 @@
 // Loading an architecture part file: announce, read, parse, report the count.
 #include "level/ArchitecturePart.h"
 
-#include "data/LoadFailure.h"
 #include "level/ArchitectureFile.h"
 
 #include <cstdio>
 #include <utility>
 
-void ArchitecturePart::load(const char* path)
+std::string ArchitecturePart::load(const char* path)
 {
     std::printf("loading level architectur part: %s\n", path);
     vertexCount = 0;
@@ -16,7 +15,7 @@ void ArchitecturePart::load(const char* path)
 
     ArchitectureRecords records = readArchitectureFile(path);
     if (!records.ok())
-        endWithLoadFailure(records.reason);
+        return records.reason;
 
     std::printf("\n%d vertices and texture coordinates found\n", records.vertexCount);
     std::printf("\nloading vertices:\n");
@@ -24,4 +23,5 @@ void ArchitecturePart::load(const char* path)
     vertices = std::move(records.vertices);
     texCoords = std::move(records.texCoords);
     std::printf("..vertices and texture coordinates loaded.\n");
+    return "";
 }

@@ -4,6 +4,7 @@
 
 #include "platform/Gl.h"
 
+#include <string>
 #include <vector>
 
 struct ArchitecturePart {
@@ -11,8 +12,9 @@ struct ArchitecturePart {
     std::vector<float> vertices;   // x, y, z per vertex, packed for glVertexPointer
     std::vector<float> texCoords;  // u, v per vertex, packed for glTexCoordPointer
 
-    // Reads the file, printing its progress; a file that cannot be used ends the process.
-    void load(const char* path);
+    // Reads the file, printing its progress. Returns the one line a file that cannot be used is
+    // refused with (the part then stays empty), or an empty line when it was read.
+    std::string load(const char* path);
 };
 
 // Draws both parts with their textures in mode (GL_QUADS, or GL_LINE_STRIP for wireframe).

@@ -5,22 +5,20 @@
 #include "md2/Md2FileBytes.h"
 #include "md2/ModelManager.h"
 
-#include "data/LoadFailure.h"
-
 #include <cstdio>
 #include <string>
 #include <utility>
 
 namespace {
 
-std::vector<std::uint8_t> readModelFile(const char* modelPath, int modelCount)
+const char* const TOO_MANY_MODELS = "Too many md2 models.";
+
+Md2FileBytes readModelFile(const char* modelPath, int number)
 {
     Md2FileBytes file = readMd2FileBytes(modelPath);
     if (file.opened)
-        std::printf("\nloading model number %d: %s\n", modelCount, modelPath);
-    if (!file.failure.empty())
-        endWithLoadFailure(file.failure);
-    return std::move(file.bytes);
+        std::printf("\nloading model number %d: %s\n", number, modelPath);
+    return file;
 }
 
 void printSplit(const Md2Conversion& split)
@@ -43,33 +41,51 @@ void printConversion(const Md2Model& model, const Md2Conversion& split, int numF
 
 } // namespace
 
-Md2Model ModelManager::readModel(Vec3 scale, const char* modelPath, std::vector<std::uint8_t>* fileBytes) const
+ModelRead ModelManager::readModel(Vec3 scale, const char* modelPath, std::vector<std::uint8_t>* fileBytes) const
 {
-    Md2Model model;
-    if (modelCount >= MAX_MODELS)
-        endWithLoadFailure("Too many md2 models.");
-    const std::vector<std::uint8_t> bytes = readModelFile(modelPath, modelCount);
-    const Md2HeaderResult header = readMd2Header(bytes, modelPath);
-    if (!header.failure.empty())
-        endWithLoadFailure(header.failure);
+    return readModelAs(modelCount, scale, modelPath, fileBytes);
+}
+
+ModelRead ModelManager::readModelAs(int slot, Vec3 scale, const char* modelPath, std::vector<std::uint8_t>* fileBytes) const
+{
+    ModelRead read;
+    // The first problem met is the one the file is refused with.
+    const auto refused = [&read](const std::string& failure) {
+        read.failure = failure;
+        return !read.ok();
+    };
+    if (refused(slot >= MAX_MODELS ? TOO_MANY_MODELS : ""))
+        return read;
+    const Md2FileBytes file = readModelFile(modelPath, slot);
+    if (refused(file.failure))
+        return read;
+    const Md2HeaderResult header = readMd2Header(file.bytes, modelPath);
+    if (refused(header.failure))
+        return read;
+    Md2Model& model = read.model;
     model.framePosition = 0.0f;
     model.setAnimationSequence(0, PLAY_LOOP);
-    const Md2ContentsResult body = readMd2Contents(bytes, modelPath, header.header, SEQUENCE_FRAME_TOTAL);
-    if (!body.failure.empty())
-        endWithLoadFailure(body.failure);
+    const Md2ContentsResult body = readMd2Contents(file.bytes, modelPath, header.header, SEQUENCE_FRAME_TOTAL);
+    if (refused(body.failure))
+        return read;
     const Md2Conversion split = convertMd2(model, header.header, body.contents, scale);
     printConversion(model, split, header.header.numFrames);
     if (fileBytes)
-        *fileBytes = bytes;
-    return model;
+        *fileBytes = file.bytes;
+    return read;
 }
 
-int ModelManager::addModel(Md2Model model)
+ModelLoad ModelManager::addModel(Md2Model model)
 {
-    if (modelCount >= MAX_MODELS)
-        endWithLoadFailure("Too many md2 models.");
-    models[modelCount] = std::move(model);
-    ++modelCount;
+    return putModel(modelCount, std::move(model));
+}
+
+ModelLoad ModelManager::putModel(int slot, Md2Model model)
+{
+    if (slot >= MAX_MODELS)
+        return {-1, TOO_MANY_MODELS};
+    models[slot] = std::move(model);
+    modelCount = slot < modelCount ? modelCount : slot + 1;
     std::printf("model loaded.\n");
-    return modelCount - 1;
+    return {slot, ""};
 }

@@ -1,8 +1,6 @@
-// Loading one character model with its skin into the next free slot.
+// Loading one character model with its skin into a slot: the next free one, or in place of a model.
 #include "md2/ModelManager.h"
 
-#include "data/LoadFailure.h"
-#include "md2/Md2FileBytes.h"
 #include "md2/Md2SkinSearch.h"
 #include "texture/TextureManager.h"
 
@@ -11,20 +9,14 @@
 
 namespace {
 
-// The skin goes into the shared table, so that a texture rebuild re-filters it too;
-// the model keeps the slot, whose OpenGL name the rebuild may change.
-int loadSkin(TextureManager& textures, const char* skinPath)
+// The skin given, or the one the model names, looked up in the bytes the model was read from.
+SkinSearch skinOf(const char* modelPath, const char* skinPath, const std::vector<std::uint8_t>& modelBytes)
 {
-    return textures.loadSkin(skinPath, true, true);
-}
-
-// The skin the model names, looked up in the bytes the model was read from.
-std::string namedSkinOrEnd(const char* modelPath, const std::vector<std::uint8_t>& modelBytes)
-{
-    const SkinSearch search = findSkin(modelPath, modelBytes);
-    if (!search.ok())
-        endWithLoadFailure(search.failure);
-    return search.found;
+    if (!*skinPath)
+        return findSkin(modelPath, modelBytes);
+    SkinSearch given;
+    given.found = skinPath;
+    return given;
 }
 
 } // namespace
@@ -37,11 +29,34 @@ void ModelManager::announceSlots() const
         std::printf("setting animationsequence %d\n", model.sequence);
 }
 
-int ModelManager::loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures)
+ModelLoad ModelManager::loadModel(Vec3 scale, const char* modelPath, const char* skinPath, TextureManager& textures)
+{
+    return loadInto(modelCount, -1, scale, modelPath, skinPath, textures);
+}
+
+ModelLoad ModelManager::replaceModel(int slot, int skinSlot, Vec3 scale, const char* modelPath, const char* skinPath,
+                                     TextureManager& textures)
+{
+    if (slot < 0 || slot >= modelCount)
+        return {-1, "no model in slot " + std::to_string(slot) + " to replace"};
+    return loadInto(slot, skinSlot, scale, modelPath, skinPath, textures);
+}
+
+ModelLoad ModelManager::loadInto(int slot, int skinSlot, Vec3 scale, const char* modelPath, const char* skinPath,
+                                 TextureManager& textures)
 {
     std::vector<std::uint8_t> bytes;
-    Md2Model model = readModel(scale, modelPath, *skinPath ? nullptr : &bytes);
-    const std::string skin = *skinPath ? std::string(skinPath) : namedSkinOrEnd(modelPath, bytes);
-    model.texture = loadSkin(textures, skin.c_str());
-    return addModel(std::move(model));
+    ModelRead read = readModelAs(slot, scale, modelPath, *skinPath ? nullptr : &bytes);
+    if (!read.ok())
+        return {-1, read.failure};
+    const SkinSearch skin = skinOf(modelPath, skinPath, bytes);
+    if (!skin.ok())
+        return {-1, skin.failure};
+    // The skin goes into the shared table, so that a texture rebuild re-filters it too;
+    // the model keeps the slot, whose OpenGL name the rebuild may change.
+    const TextureLoad texture = textures.replaceSkin(skinSlot, skin.found.c_str(), true, true);
+    if (!texture.ok())
+        return {-1, texture.failure};
+    read.model.texture = texture.slot;
+    return putModel(slot, std::move(read.model));
 }

@@ -1,7 +1,6 @@
 // Loading pictures into OpenGL texture objects, and rebuilding them all with new filtering.
 #include "texture/TextureManager.h"
 
-#include "data/LoadFailure.h"
 #include "picture/PictureReader.h"
 #include "picture/TgaReader.h"
 
@@ -34,26 +33,44 @@ void upload(const Image& image, bool mipmapping)
 
 }  // namespace
 
-int TextureManager::loadTexture(const char* path, bool trilinear, bool mipmapping)
+const char* const TOO_MANY_TEXTURES = "Too many textures.";
+
+TextureLoad TextureManager::loadTexture(const char* path, bool trilinear, bool mipmapping)
 {
     if (textureCount >= MAX_TEXTURES)
-        endWithLoadFailure("Too many textures.\n");
+        return {-1, TOO_MANY_TEXTURES};
     const TgaDecode decoded = readTga(path);
     if (!decoded.ok())
-        endWithLoadFailure(decoded.reason);
+        return {-1, decoded.reason};
     anyPicture[textureCount] = false;
-    return addTexture(decoded.image, path, trilinear, mipmapping);
+    return {addTexture(decoded.image, path, trilinear, mipmapping), ""};
 }
 
-int TextureManager::loadSkin(const char* path, bool trilinear, bool mipmapping)
+TextureLoad TextureManager::loadSkin(const char* path, bool trilinear, bool mipmapping)
 {
     if (textureCount >= MAX_TEXTURES)
-        endWithLoadFailure("Too many textures.\n");
+        return {-1, TOO_MANY_TEXTURES};
     const PictureDecode decoded = readPicture(path);
     if (!decoded.ok())
-        endWithLoadFailure(decoded.reason);
+        return {-1, decoded.reason};
     anyPicture[textureCount] = true;
-    return addTexture(decoded.image, path, trilinear, mipmapping);
+    return {addTexture(decoded.image, path, trilinear, mipmapping), ""};
+}
+
+TextureLoad TextureManager::replaceSkin(int slot, const char* path, bool trilinear, bool mipmapping)
+{
+    TextureLoad load = loadSkin(path, trilinear, mipmapping);
+    if (!load.ok() || slot < 0 || slot >= load.slot)
+        return load;
+    glDeleteTextures(1, &allTextures[slot]);
+    allTextures[slot] = allTextures[load.slot];
+    fileNames[slot] = fileNames[load.slot];
+    anyPicture[slot] = anyPicture[load.slot];
+    allTextures[load.slot] = 0;
+    fileNames[load.slot].clear();
+    textureCount = load.slot;
+    load.slot = slot;
+    return load;
 }
 
 int TextureManager::addTexture(const Image& image, const char* path, bool trilinear, bool mipmapping)
@@ -72,7 +89,7 @@ int TextureManager::addTexture(const Image& image, const char* path, bool trilin
     return textureCount - 1;
 }
 
-void TextureManager::reloadAll(bool trilinear, bool mipmapping)
+std::string TextureManager::reloadAll(bool trilinear, bool mipmapping)
 {
     const int slots = textureCount;
     textureCount = 0;
@@ -83,10 +100,13 @@ void TextureManager::reloadAll(bool trilinear, bool mipmapping)
         // A copy, because the load overwrites the slot's name with the path it is given.
         const std::string name = fileNames[slot];
         std::printf("%s:\n", name.c_str());
-        if (anyPicture[slot])
-            loadSkin(name.c_str(), trilinear, mipmapping);
-        else
-            loadTexture(name.c_str(), trilinear, mipmapping);
+        const TextureLoad load = anyPicture[slot] ? loadSkin(name.c_str(), trilinear, mipmapping)
+                                                  : loadTexture(name.c_str(), trilinear, mipmapping);
+        if (!load.ok()) {
+            reloading = false;
+            return load.failure;
+        }
     }
     reloading = false;
+    return "";
 }

@@ -6,6 +6,7 @@
 #include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/scene.h"
 #include "app/switches.h"
 #include "building/BuildingDraw.h"
 
@@ -170,6 +171,7 @@ TEST(BuildingDrawGLTest, ProgramShowsTheBuildingInPlaceOfOurHall)
 {
     useGlContext();
     building = smallRoom();
+    scene = &userBuilding;
     building.start.eye.y = 4.0f;
     building.start.lookAt.y = 4.0f;
     dataFolder = HALVANE_SOURCE_DIR "/bin/";
@@ -196,12 +198,13 @@ TEST(BuildingDrawGLTest, ProgramShowsTheBuildingInPlaceOfOurHall)
     EXPECT_EQ(level.roomCount, 0);
     EXPECT_STREQ(overlay.message, ROOMS_ONLY_IN_HALL);
     building.high.x = 1000.0f;
-    EXPECT_GT(farPlane(), 1000.0);
+    EXPECT_GT(scene->farPlane(), 1000.0);
     if (HasFailure())
         picture.save(tempPath("building_program_failure.ppm"));
     // Our hall again for the tests that run after this one in the same process.
     buildingDrawing.release();
     building = Building();
+    scene = &ourHall;
     solidWalls = false;
 }
 

@@ -1,6 +1,7 @@
 // Loading a model file up to its skin: console lines, the sequence split, the vertex
-// transform, the corner order, and the process end with status 1 on a file it cannot use.
+// transform, the corner order, and the refusal of a file it cannot use.
 #include "Md2TestSupport.h"
+#include "data/LoadFailure.h"
 #include "md2/ModelManager.h"
 
 #include <gtest/gtest.h>
@@ -35,11 +36,23 @@ std::string loadLines(const std::string& path, int numTexCoords, int numFrames, 
 Md2Model readQuietly(const ModelManager& manager, Vec3 scale, const std::string& path, std::string* output = nullptr)
 {
     testing::internal::CaptureStdout();
-    Md2Model model = manager.readModel(scale, path.c_str());
+    ModelRead read = manager.readModel(scale, path.c_str());
     const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(read.ok()) << read.failure;
     if (output)
         *output = printed;
-    return model;
+    return std::move(read.model);
+}
+
+// What the program prints when it refuses the file: the loader's own lines, then the line it
+// is refused with, as the start prints it before it ends with status 1.
+std::string refusalPrinted(const ModelManager& manager, const std::string& path)
+{
+    testing::internal::CaptureStdout();
+    const ModelRead read = manager.readModel(UNIT_SCALE, path.c_str());
+    EXPECT_FALSE(read.ok());
+    printLoadFailure(read.failure);
+    return testing::internal::GetCapturedStdout();
 }
 
 // Vertex 0 of every file frame k sits at x = k (unit scale), so x names the file frame.
@@ -179,14 +192,13 @@ TEST(Md2Loader, TwoThousandVerticesPerFrameLoad)
 }
 
 // A model without triangles would draw nothing: the loader refuses it.
-TEST(Md2LoaderDeathTest, AFileWithoutTrianglesEndsWithItsMessage)
+TEST(Md2LoaderRefusal, AFileWithoutTrianglesIsRefusedWithItsMessage)
 {
     const ModelManager manager;
     const std::string path = writeTestFile("novertices.md2", makeTestFile(198, 0).bytes());
     const std::string expected = std::string(DEFAULT_MODEL_LINE) + "\nloading model number 0: " + path + "\n" +
                                  DEFAULT_MODEL_LINE + path + " has no triangles.\n";
-    EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, path.c_str())), testing::ExitedWithCode(1),
-                testing::Eq(expected));
+    EXPECT_EQ(refusalPrinted(manager, path), expected);
 }
 
 TEST(Md2Loader, AddModelFillsTheNextSlot)
@@ -195,8 +207,8 @@ TEST(Md2Loader, AddModelFillsTheNextSlot)
     Md2Model model = readQuietly(manager, UNIT_SCALE, writeTestFile("add.md2", makeTestFile(1, 3).bytes()));
     model.texture = 4;
     testing::internal::CaptureStdout();
-    EXPECT_EQ(manager.addModel(model), 0);
-    EXPECT_EQ(manager.addModel(model), 1);
+    EXPECT_EQ(manager.addModel(model).slot, 0);
+    EXPECT_EQ(manager.addModel(model).slot, 1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "model loaded.\nmodel loaded.\n");
     EXPECT_EQ(manager.modelCount, 2);
     EXPECT_EQ(manager.models[1].texture, 4);
@@ -213,19 +225,18 @@ TEST(Md2Loader, SecondLoadPrintsItsSlotNumber)
     EXPECT_NE(output.find("\nloading model number 1: " + path + "\n"), std::string::npos) << output;
 }
 
-// The loader's fatal ends: the program's own text, then status 1.
-TEST(Md2LoaderDeathTest, VertexLimitEndsWithItsMessage)
+// The loader's refusals: the program's own text, which it ends with at the start.
+TEST(Md2LoaderRefusal, VertexLimitIsRefusedWithItsMessage)
 {
     const ModelManager manager;
     const std::string path = writeTestFile("2001.md2", makeTestFile(1, 2001).bytes());
     const std::string expected = std::string(DEFAULT_MODEL_LINE) + "\nloading model number 0: " + path + "\n" +
                                  DEFAULT_MODEL_LINE + "The number of vertices per frame is limited to 2000. " + path +
                                  " has 2001.\n";
-    EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, path.c_str())), testing::ExitedWithCode(1),
-                testing::Eq(expected));
+    EXPECT_EQ(refusalPrinted(manager, path), expected);
 }
 
-TEST(Md2LoaderDeathTest, Version7EndsWithItsMessage)
+TEST(Md2LoaderRefusal, Version7IsRefusedWithItsMessage)
 {
     std::vector<std::uint8_t> bytes = makeTestFile(1, 3).bytes();
     putInt32(bytes, MD2_AT_VERSION, 7);
@@ -233,22 +244,20 @@ TEST(Md2LoaderDeathTest, Version7EndsWithItsMessage)
     const ModelManager manager;
     const std::string expected = std::string(DEFAULT_MODEL_LINE) + "\nloading model number 0: " + path + "\n" + path +
                                  " is not a version 8 md2 file.\n";
-    EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, path.c_str())), testing::ExitedWithCode(1),
-                testing::Eq(expected));
+    EXPECT_EQ(refusalPrinted(manager, path), expected);
 }
 
-TEST(Md2LoaderDeathTest, MissingFileEndsWithCannotOpen)
+TEST(Md2LoaderRefusal, MissingFileIsRefusedWithCannotOpen)
 {
     const ModelManager manager;
     const std::string path = testing::TempDir() + "no-such-model.md2";
-    EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, path.c_str())), testing::ExitedWithCode(1),
-                testing::Eq(std::string(DEFAULT_MODEL_LINE) + "cannot open " + path + "\n"));
+    EXPECT_EQ(refusalPrinted(manager, path), std::string(DEFAULT_MODEL_LINE) + "cannot open " + path + "\n");
 }
 
 // On Linux a folder opens like a file, but seeking to its end gave a size no allocation could
 // meet (found by the end-to-end table of broken data files: the program ended on std::bad_alloc).
 // Windows refuses to open a folder as a file.
-TEST(Md2LoaderDeathTest, AFolderInThePlaceOfTheFileEndsWithCannotRead)
+TEST(Md2LoaderRefusal, AFolderInThePlaceOfTheFileIsRefusedWithCannotRead)
 {
     const ModelManager manager;
     const std::string path = testing::TempDir() + "folder.md2";
@@ -259,29 +268,30 @@ TEST(Md2LoaderDeathTest, AFolderInThePlaceOfTheFileEndsWithCannotRead)
     const std::string message =
         std::string(DEFAULT_MODEL_LINE) + "\nloading model number 0: " + path + "\ncannot read " + path + "\n";
 #endif
-    EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, path.c_str())), testing::ExitedWithCode(1),
-                testing::Eq(message));
+    EXPECT_EQ(refusalPrinted(manager, path), message);
     std::filesystem::remove(path);
 }
 
-TEST(Md2LoaderDeathTest, ThirdModelIsRefusedBeforeOpeningItsFile)
+TEST(Md2LoaderRefusal, ThirdModelIsRefusedBeforeOpeningItsFile)
 {
     ModelManager manager;
     manager.modelCount = 2;
-    EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, "/no/such/model.md2")), testing::ExitedWithCode(1),
-                testing::Eq(std::string(DEFAULT_MODEL_LINE) + "Too many md2 models.\n"));
+    EXPECT_EQ(refusalPrinted(manager, "/no/such/model.md2"), std::string(DEFAULT_MODEL_LINE) + "Too many md2 models.\n");
 }
 
-TEST(Md2LoaderDeathTest, AThirdAddIsRefused)
+TEST(Md2LoaderRefusal, AThirdAddIsRefused)
 {
     ModelManager manager;
     manager.modelCount = 2;
     const Md2Model model;
-    EXPECT_EXIT((printToStderr(), manager.addModel(model)), testing::ExitedWithCode(1),
-                testing::Eq(std::string("Too many md2 models.\n")));
+    testing::internal::CaptureStdout();
+    const ModelLoad load = manager.addModel(model);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(load.failure, "Too many md2 models.");
+    EXPECT_EQ(manager.modelCount, 2);
 }
 
-TEST(Md2LoaderDeathTest, DamagedFileEndsWithItsReason)
+TEST(Md2LoaderRefusal, DamagedFileIsRefusedWithItsReason)
 {
     std::vector<std::uint8_t> bytes = makeTestFile(2, 3).bytes();
     putUint16(bytes, 146, 3);
@@ -290,8 +300,7 @@ TEST(Md2LoaderDeathTest, DamagedFileEndsWithItsReason)
     const std::string expected = std::string(DEFAULT_MODEL_LINE) + "\nloading model number 0: " + path + "\n" +
                                  DEFAULT_MODEL_LINE + path +
                                  ": triangle 0 has the vertex index 3, but a frame has 3 vertices.\n";
-    EXPECT_EXIT((printToStderr(), manager.readModel(UNIT_SCALE, path.c_str())), testing::ExitedWithCode(1),
-                testing::Eq(expected));
+    EXPECT_EQ(refusalPrinted(manager, path), expected);
 }
 
 } // namespace

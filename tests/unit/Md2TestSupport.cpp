@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -123,12 +122,6 @@ std::string writeTestFile(const std::string& name, const std::vector<std::uint8_
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
-}
-
-void printToStderr()
-{
-    std::fflush(stdout);
-    dup2(STDERR_FILENO, STDOUT_FILENO);
 }
 
 Md2Model makeTestModel(int numVertices, const std::vector<ModelTriangle>& triangles,

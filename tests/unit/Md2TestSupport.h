@@ -54,10 +54,6 @@ std::int32_t getInt32(const std::vector<std::uint8_t>& bytes, std::size_t offset
 // Writes the bytes under the test's temporary folder and returns the path.
 std::string writeTestFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
-// In a death test's child: what the program prints to stdout goes to stderr, where the test
-// compares it.
-void printToStderr();
-
 // A model with the given triangles (stored corner order) whose vertex i of frame f of
 // sequence s sits at position(s, f, i), all normals (0, 0, 0).
 Md2Model makeTestModel(int numVertices, const std::vector<ModelTriangle>& triangles,

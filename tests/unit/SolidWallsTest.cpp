@@ -4,7 +4,7 @@
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/switches.h"
-#include "app/visitor.h"
+#include "app/hall.h"
 #include "collision/Slide.h"
 
 #include <algorithm>

@@ -1,7 +1,9 @@
 // The feature switches as the keys reach them: what each flips, what it rebuilds or
 // re-moded, and what it announces.
 #include "GlContext.h"
+#include "StdoutToStderr.h"
 #include "TgaBytes.h"
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/switches.h"
@@ -82,7 +84,7 @@ TEST_F(SwitchesGLTest, MipmappingOffThenBilinearThenRefusal)
 {
     TempFile tile("switch-tile.tga", solidTga(4, 4, 200, 100, 50));
     testing::internal::CaptureStdout();
-    int slot = textureManager.loadTexture(tile.path.c_str(), true, true);
+    int slot = textureManager.loadTexture(tile.path.c_str(), true, true).slot;
     EXPECT_EQ(minFilterOf(textureManager.allTextures[slot]), GL_LINEAR_MIPMAP_LINEAR);
 
     release(GLUT_KEY_F5);
@@ -108,6 +110,23 @@ TEST_F(SwitchesGLTest, MipmappingOffThenBilinearThenRefusal)
     std::string console = testing::internal::GetCapturedStdout();
     EXPECT_EQ(textureManager.textureCount, 1);
     EXPECT_NE(console.find("\nreloading:\n" + tile.path + ":\n"), std::string::npos) << console;
+}
+
+// A texture's file gone since the start ends the program with its line when F5 rebuilds it.
+TEST_F(SwitchesGLTest, FileGoneAtTheRebuildEndsTheProgramNamingIt)
+{
+    {
+        const TempFile file("switch-vanishing.tga", solidTga(2, 2, 9, 9, 9));
+        testing::internal::CaptureStdout();
+        textureManager.loadTexture(file.path.c_str(), true, true);
+        testing::internal::GetCapturedStdout();
+    }
+    EXPECT_EXIT(
+        {
+            sendStdoutToStderr();
+            release(GLUT_KEY_F5);
+        },
+        testing::ExitedWithCode(1), "\nreloading:\n.*switch-vanishing\\.tga:\ncannot open TGA file .*switch-vanishing\\.tga .*\n$");
 }
 
 TEST_F(SwitchesGLTest, AnnouncedOnlySwitchesChangeTheirMessageOnly)

@@ -3,11 +3,11 @@
 // rates.
 #include "FakePlatform.h"
 #include "WalkingBuilding.h"
+#include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/scene.h"
 #include "app/switches.h"
-#include "app/visitor.h"
-#include "app/walking.h"
 #include "collision/Walker.h"
 
 #include <GL/freeglut.h>
@@ -219,6 +219,7 @@ protected:
     void SetUp() override
     {
         building = asBuilding();
+        scene = &userBuilding;
         windowWidth = 0;  // no window: the projection is left alone
         camera.pointer = &pointer;
         camera.position = building.start.eye;
@@ -233,6 +234,7 @@ protected:
     void TearDown() override
     {
         building = Building();
+        scene = &ourHall;
         windowWidth = 640;
         solidWalls = forwardHeld = false;
     }

@@ -8,6 +8,7 @@
 #include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/scene.h"
 #include "picture/FrameReadBack.h"
 
 #include <GL/freeglut.h>
@@ -200,7 +201,8 @@ void programFrame()
 void showBuilding(int triangles)
 {
     building = generatedBuilding(triangles);
-    setupBuilding();
+    scene = &userBuilding;
+    scene->setUp();
     modelManager.modelCount = 0;
     overlay.messageFrames = 0;
     camera.position = building.start.eye;

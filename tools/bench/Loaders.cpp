@@ -56,7 +56,7 @@ void load(const LoaderFile& file)
     }
     case Kind::Md2: {
         ModelManager manager;
-        Md2Model model = manager.readModel(Vec3(0.15f, 0.15f, 0.15f), file.path.c_str());
+        Md2Model model = manager.readModel(Vec3(0.15f, 0.15f, 0.15f), file.path.c_str()).model;
         benchmark::DoNotOptimize(model.sequenceFrames[0].data());
         break;
     }

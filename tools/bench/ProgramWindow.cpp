@@ -23,7 +23,7 @@ void openProgramWindow()
     int argc = 1;
     char name[] = "halvane";
     char* argv[] = {name, nullptr};
-    startProgram(&argc, argv);
+    startProgramOrEnd(&argc, argv);
     // Let the window reach the size of the screen before anything is measured.
     const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
     for (int i = 0; i < 200 && windowWidth != screenWidth; ++i)

@@ -6,7 +6,7 @@
 #include "app/globals.h"
 #include "app/options.h"
 #include "building/BuildingLoader.h"
-#include "data/LoadRefused.h"
+#include "data/LoadFailure.h"
 #include "platform/web/Page.h"
 
 #include <emscripten/em_js.h>
@@ -37,37 +37,19 @@ bool isPicture(const std::string& path)
 // takes it over, so that one drop after another never fills the texture table.
 int droppedSkinSlot = -1;
 
-void reuseDroppedSkinSlot(Md2Model& character)
-{
-    const int last = textureManager.textureCount - 1;
-    if (droppedSkinSlot >= 0 && droppedSkinSlot != last && character.texture == last) {
-        glDeleteTextures(1, &textureManager.allTextures[droppedSkinSlot]);
-        textureManager.allTextures[droppedSkinSlot] = textureManager.allTextures[last];
-        textureManager.fileNames[droppedSkinSlot] = textureManager.fileNames[last];
-        textureManager.anyPicture[droppedSkinSlot] = textureManager.anyPicture[last];
-        textureManager.allTextures[last] = 0;
-        textureManager.fileNames[last].clear();
-        textureManager.textureCount = last;
-        character.texture = droppedSkinSlot;
-    }
-    droppedSkinSlot = character.texture;
-}
-
 // The new character takes the old one's slot, scale and place (as the scene set-up puts it);
-// the old one stays if the new one is refused.
+// the old one stays if the new one is refused, which is named on the console as on the desktop.
 std::string loadCharacter(const std::string& model, const std::string& skin)
 {
-    const int slots = modelManager.modelCount;
-    modelManager.modelCount = characterModel;
-    try {
-        const int slot = modelManager.loadModel(Vec3(0.15f, 0.15f, 0.15f), model.c_str(), skin.c_str(), textureManager);
-        modelManager.models[slot].position.set(8.0f, 4.0f, 8.0f);
-        reuseDroppedSkinSlot(modelManager.models[slot]);
-    } catch (const LoadRefused& refused) {
-        modelManager.modelCount = slots;
-        return refused.message;
+    const ModelLoad load = modelManager.replaceModel(characterModel, droppedSkinSlot, Vec3(0.15f, 0.15f, 0.15f),
+                                                     model.c_str(), skin.c_str(), textureManager);
+    if (!load.ok()) {
+        printLoadFailure(load.failure);
+        return load.failure;
     }
-    modelManager.modelCount = slots;
+    Md2Model& character = modelManager.models[characterModel];
+    character.position.set(8.0f, 4.0f, 8.0f);
+    droppedSkinSlot = character.texture;
     return "loaded " + model.substr(model.rfind('/') + 1);
 }
 

@@ -5,7 +5,7 @@
 #include "app/globals.h"
 #include "app/options.h"
 #include "app/window.h"
-#include "data/LoadRefused.h"
+#include "data/LoadFailure.h"
 #include "platform/web/Page.h"
 
 #include <GL/freeglut.h>
@@ -49,10 +49,11 @@ int main(int argc, char** argv)
         showOnPage(linked.text.substr(0, linked.text.find('\n')));
         return 2;
     }
-    try {
-        startProgram(&argc, argv);
-    } catch (const LoadRefused& refused) {
-        showOnPage(refused.message);
+    // A file the start cannot use is named on the console, as on the desktop, and on the page.
+    const std::string failure = startProgram(&argc, argv);
+    if (!failure.empty()) {
+        printLoadFailure(failure);
+        showOnPage(failure);
         return 1;
     }
     watchPage(pointerMoved, canvasResized);
