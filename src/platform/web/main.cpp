@@ -6,6 +6,7 @@
 #include "app/options.h"
 #include "app/window.h"
 #include "data/LoadRefused.h"
+#include "platform/Platform.h"
 #include "platform/web/Page.h"
 
 #include <GL/freeglut.h>
@@ -21,7 +22,7 @@ void pointerMoved()
 // The browser may leave full screen by itself (Escape): the program follows what it sees.
 void canvasResized(int width, int height)
 {
-    fullScreen = glutGet(GLUT_FULL_SCREEN) != 0;
+    fullScreen = fullScreenShown();
     reshape(width, height);
 }
 
