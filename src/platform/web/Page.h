@@ -10,3 +10,6 @@
 void watchPage(void (*moved)(), void (*resized)(int width, int height));
 // A line under the picture, where the page shows what it refused.
 void showOnPage(const std::string& line);
+// Counts a frame the program has shown in Module.frames, where whoever watches the page (its
+// tests) sees that the program still draws.
+void frameShown();

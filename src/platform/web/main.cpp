@@ -26,6 +26,13 @@ void canvasResized(int width, int height)
     reshape(width, height);
 }
 
+// The frame as the desktop draws it, counted where the page's watchers see it.
+void displayAndCount()
+{
+    display();
+    frameShown();
+}
+
 // Emscripten's GLUT passes no key that comes with Alt; full screen must be asked for while
 // the browser handles the key press.
 EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void*)
@@ -60,6 +67,7 @@ int main(int argc, char** argv)
     emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, onKeyDown);
     acceptDroppedFiles();
     openLinkedFiles();
+    glutDisplayFunc(displayAndCount);
     glutMainLoop();
     return 0;
 }

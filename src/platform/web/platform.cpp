@@ -106,6 +106,8 @@ EM_JS(void, askFullScreen, (), {
         asked.catch(function() {});
 });
 
+EM_JS(void, countFrame, (), { Module['frames'] = (Module['frames'] || 0) + 1; });
+
 EM_JS(void, download, (const char* path), {
     var name = UTF8ToString(path);
     var link = document.createElement('a');
@@ -182,4 +184,9 @@ void watchPage(void (*moved)(), void (*resized)(int, int))
 void showOnPage(const std::string& line)
 {
     showLine(line.c_str());
+}
+
+void frameShown()
+{
+    countFrame();
 }
