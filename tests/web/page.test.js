@@ -182,7 +182,7 @@ test('the page draws what the desktop program draws, and logs what it logs', asy
 });
 
 // Drops files onto the canvas as a visitor's file manager would.
-test('a link opens the building it names with the files the building names; one it cannot fetch is named on the page', async () => {
+test('a link opens the building it names with the files the building names; one it cannot fetch and a mistaken value are named on the page', async () => {
   const folder = path.join(OUT, 'link');
   fs.mkdirSync(folder, { recursive: true });
   for (const name of ['test-building.obj', 'test-building.mtl', 'wall.png'])
@@ -202,6 +202,15 @@ test('a link opens the building it names with the files the building names; one 
     await frameShows(p.page, desktopFrame(1), 'link-gone.png');
   } finally {
     await p.close();
+  }
+  // A mistaken value, with the desktop's line for the same mistake on its command line.
+  for (const [value, line] of [['up=x', "'x' for --up is not an axis (y or z)"], ['level-scale=0', "'0' for --level-scale is not a number above 0"]]) {
+    p = await openPage(640, 504, { path: `?level=test-output/link/test-building.obj&${value}` });
+    try {
+      await shows(p, `halvane: ${line}; see 'halvane --help'`);
+    } finally {
+      await p.close();
+    }
   }
 });
 
