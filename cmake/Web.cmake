@@ -4,7 +4,7 @@
 # desktop's OpenGL; what they lack is answered in the page's own folder, src/platform/web.
 file(GLOB_RECURSE WEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
 list(FILTER WEB_SOURCES EXCLUDE REGEX "src/check/")
-list(FILTER WEB_SOURCES EXCLUDE REGEX "src/platform/.*_(win32|x11|linux)\\.cpp$")
+list(FILTER WEB_SOURCES EXCLUDE REGEX "src/platform/.*_(win32|x11|linux|desktop)\\.cpp$")
 list(FILTER WEB_SOURCES EXCLUDE REGEX "src/app/main\\.cpp$")
 
 find_path(HALVANE_STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb PATH_SUFFIXES stb NO_CMAKE_FIND_ROOT_PATH

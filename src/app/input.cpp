@@ -8,11 +8,7 @@
 #include "app/screenshot.h"
 
 #include <GL/freeglut.h>
-#ifdef __EMSCRIPTEN__
-#include "platform/web/Page.h"
-#endif
-
-#include <cstdlib>
+#include "platform/Platform.h"
 
 namespace {
 
@@ -80,12 +76,7 @@ void keyUp(unsigned char key, int, int)
         return;
     }
     switch (key) {
-#ifdef __EMSCRIPTEN__
-    // A page is not ended by a key: Escape gives back the pointer and the screen.
-    case ESCAPE: releasePointerAndScreen(); break;
-#else
-    case ESCAPE: std::exit(0);
-#endif
+    case ESCAPE: answerEscape(); break;
     case '1': toggleLightNormals(); break;
     case 'c': toggleSolidWalls(); break;
     case ENTER:

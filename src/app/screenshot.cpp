@@ -4,9 +4,7 @@
 #include "picture/FrameReadBack.h"
 #include "picture/PngFile.h"
 #include "platform/PicturesFolder.h"
-#ifdef __EMSCRIPTEN__
-#include "platform/web/Page.h"
-#endif
+#include "platform/Platform.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -39,9 +37,6 @@ void saveScreenshot()
     const std::string failure = writePng(path, windowWidth, windowHeight, rowsTopFirst(readFrame(windowWidth, windowHeight), windowWidth, windowHeight));
     if (!failure.empty())
         return report("screenshot not saved: " + path + ": " + failure, "Screenshot not saved");
-#ifdef __EMSCRIPTEN__
-    // The page's file system is not the visitor's: the browser saves the picture as a download.
-    offerDownload(path);
-#endif
+    handOverPicture(path);
     report("screenshot saved: " + path, "Screenshot saved as " + path.substr(folder.size() + 1));
 }

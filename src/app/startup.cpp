@@ -23,14 +23,12 @@ void registerCallbacks()
 {
     glutDisplayFunc(display);
     glutReshapeFunc(reshape);
-    glutIgnoreKeyRepeat(1);
     glutKeyboardFunc(keyDown);
     glutKeyboardUpFunc(keyUp);
     glutSpecialFunc(specialKeyDown);
     glutSpecialUpFunc(specialKeyUp);
     glutPassiveMotionFunc(passiveMotion);
-    glutEntryFunc(pointerEntry);
-    glutPositionFunc(windowMoved);
+    watchWindow(pointerEntry, windowMoved);
     glutIdleFunc(idle);
 }
 
@@ -77,7 +75,7 @@ void openWindow(int* argc, char** argv)
     }
     windowId = glutCreateWindow("halvane");
     if (fullScreen) {
-        glutFullScreen();
+        enterFullScreen();
         coverScreen();
     }
 }

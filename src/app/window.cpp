@@ -27,22 +27,21 @@ bool coverDue = false;
 // moves the window by its own offset, off the corner.
 void finishWindowChange()
 {
-    if (coverDue && glutGet(GLUT_FULL_SCREEN)) {
+    if (coverDue && fullScreenShown()) {
         coverDue = false;
         coverScreen();
     }
-    if (!pendingWindow.due || glutGet(GLUT_FULL_SCREEN))
+    if (!pendingWindow.due || fullScreenShown())
         return;
     pendingWindow.due = false;
-    glutPositionWindow(pendingWindow.x, pendingWindow.y);
-    glutReshapeWindow(pendingWindow.width, pendingWindow.height);
+    placeWindow(pendingWindow.x, pendingWindow.y, pendingWindow.width, pendingWindow.height);
 }
 
 void showFullScreen()
 {
     fullScreen = true;
     pendingWindow.due = false;
-    glutFullScreen();
+    enterFullScreen();
     coverScreen();
     coverDue = true;
     followWindow();
@@ -60,7 +59,7 @@ void showInWindow()
     const int x = (screenWidth - width) / 2;
     const int y = (screenHeight - height) / 2;
     coverDue = false;
-    glutLeaveFullScreen();
+    leaveFullScreen();
     pendingWindow = {true, x, y, width, height};
     finishWindowChange();
     followWindow();

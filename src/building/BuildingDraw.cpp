@@ -33,7 +33,7 @@ GLuint uploadPicture(const Image& image, bool trilinear, bool mipmapping)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minificationFilter(trilinear, mipmapping));
     const GLenum format = image.components == 4 ? GL_RGBA : GL_RGB;
-    gluBuild2DMipmaps(GL_TEXTURE_2D, image.components, image.width, image.height, format, GL_UNSIGNED_BYTE,
+    gluBuild2DMipmaps(GL_TEXTURE_2D, GLint(format), image.width, image.height, format, GL_UNSIGNED_BYTE,
                       image.pixels.data());
     return name;
 }

@@ -60,14 +60,6 @@ int toPixel(float position, int overlaySize, int windowStart, int windowSize, in
     return windowStart + scale * static_cast<int>(pixel);
 }
 
-void setEnabled(GLenum capability, unsigned char on)
-{
-    if (on)
-        glEnable(capability);
-    else
-        glDisable(capability);
-}
-
 void drawGlyph(unsigned char character, int left, int bottom, int scale)
 {
     const float s0 = static_cast<float>(character % 16 * CELL) / TEXTURE_SIZE;
@@ -92,31 +84,18 @@ GlyphFrame glyphFrame()
 {
     GLint viewport[4] = {0, 0, 0, 0};
     glGetIntegerv(GL_VIEWPORT, viewport);
-    GlyphFrame frame{viewport[0], viewport[1], viewport[2], viewport[3], 0};
+    GlyphFrame frame{viewport[0], viewport[1], viewport[2], viewport[3], 1};
     if (frame.height >= FIRST_SCALED_HEIGHT)
         frame.scale = frame.height / ROWS_PER_SCALE;
-#ifdef __EMSCRIPTEN__
-    else
-        frame.scale = 1;
-#endif
     return frame;
 }
 
-GlyphStates beginGlyphs(const GlyphFrame& frame)
+int beginGlyphs(const GlyphFrame& frame)
 {
-    GlyphStates states{};
-    states.texturing = glIsEnabled(GL_TEXTURE_2D);
-    states.depthTest = glIsEnabled(GL_DEPTH_TEST);
-    states.culling = glIsEnabled(GL_CULL_FACE);
-    states.blending = glIsEnabled(GL_BLEND);
-    states.alphaTest = glIsEnabled(GL_ALPHA_TEST);
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &states.boundTexture);
-    glGetIntegerv(GL_ALPHA_TEST_FUNC, &states.alphaFunction);
-    glGetFloatv(GL_ALPHA_TEST_REF, &states.alphaReference);
-    glEnable(GL_TEXTURE_2D);
+    GLint sceneTexture = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &sceneTexture);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
-    glDisable(GL_BLEND);
     // A glyph's pixel has alpha 1 and its background 0: the test keeps the lit pixels in exactly
     // the current colour and leaves the picture behind the rest untouched. The texture
     // environment stays OpenGL's GL_MODULATE, which the program never changes.
@@ -129,18 +108,16 @@ GlyphStates beginGlyphs(const GlyphFrame& frame)
     glScalef(static_cast<float>(OVERLAY_WIDTH) / static_cast<float>(frame.width),
              static_cast<float>(OVERLAY_HEIGHT) / static_cast<float>(frame.height), 1.0f);
     glTranslatef(static_cast<float>(-frame.left), static_cast<float>(-frame.bottom), 0.0f);
-    return states;
+    return sceneTexture;
 }
 
-void endGlyphs(const GlyphStates& states)
+void endGlyphs(int sceneTexture)
 {
-    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(states.boundTexture));
-    glAlphaFunc(static_cast<GLenum>(states.alphaFunction), states.alphaReference);
-    setEnabled(GL_ALPHA_TEST, states.alphaTest);
-    setEnabled(GL_BLEND, states.blending);
-    setEnabled(GL_CULL_FACE, states.culling);
-    setEnabled(GL_DEPTH_TEST, states.depthTest);
-    setEnabled(GL_TEXTURE_2D, states.texturing);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(sceneTexture));
+    glAlphaFunc(GL_ALWAYS, 0.0f);
+    glDisable(GL_ALPHA_TEST);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_DEPTH_TEST);
 }
 
 void drawGlyphLine(const char* begin, const char* end, float x, float y, const GlyphFrame& frame)

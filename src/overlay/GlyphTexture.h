@@ -1,31 +1,27 @@
 // The overlay's letters drawn from one texture of GLUT's 9 x 15 glyphs, pixel for pixel where
-// glutBitmapCharacter would put them, or magnified a whole number of times on big screens. Only
-// calls that the browser's OpenGL emulation has: no raster position, no attribute stack.
+// glutBitmapCharacter would put them, or magnified a whole number of times on big screens. The
+// same calls on every platform: the browser's OpenGL emulation has no bitmaps, no raster
+// position and no attribute stack.
 #pragma once
 
 // The window pixels that the overlay's 640 x 480 system covers this frame, and the glyphs'
-// magnification there; scale 0 leaves the letters to GLUT's own font.
+// magnification there.
 struct GlyphFrame {
     int left, bottom, width, height;
     int scale;
 };
 
-// The frame of the current viewport. Below 1440 rows the desktop keeps GLUT's font (scale 0);
-// from 1440 rows on the letters grow by the whole number of times 720 rows fit into the height;
-// the browser has no GLUT font and always draws from the texture.
+// The frame of the current viewport. Below 1440 rows the letters keep GLUT's pixel size (scale
+// 1); from 1440 rows on they grow by the whole number of times 720 rows fit into the height.
 GlyphFrame glyphFrame();
 
-// What beginGlyphs changes, given back by endGlyphs.
-struct GlyphStates {
-    unsigned char texturing, depthTest, culling, blending, alphaTest;
-    int boundTexture, alphaFunction;
-    float alphaReference;
-};
-
-// Binds the glyph texture (made on first use, outside the texture table) and sets what it needs:
-// texturing on, transparent glyph backgrounds, no depth test, no culling, pixel coordinates.
-GlyphStates beginGlyphs(const GlyphFrame& frame);
-void endGlyphs(const GlyphStates& states);
+// Binds the glyph texture (made on first use, outside the texture table) and sets what it needs
+// over the program's fixed state (texturing, depth test and culling on, blending and alpha test
+// off, as the set-up leaves them and a building's drawing puts them back): no depth test, no
+// culling, transparent glyph backgrounds, pixel coordinates. Returns the scene's bound texture,
+// which endGlyphs binds again with the fixed state.
+int beginGlyphs(const GlyphFrame& frame);
+void endGlyphs(int sceneTexture);
 
 // Draws the characters from begin up to end in the current colour where glRasterPos2f(x, y) in
 // the overlay's 640 x 480 system and glutBitmapCharacter would, magnified frame.scale times: the

@@ -6,9 +6,6 @@
 
 #include <cstdio>
 #include <cstring>
-#ifndef __EMSCRIPTEN__
-#include <GL/freeglut.h>  // glutBitmapCharacter, which the browser does not have
-#endif
 
 const char* const HELP_TEXT =
     "F1  -  show help on/off\nF2  -  show framerate on/off\nF3  -  wireframe on/off\n"
@@ -19,26 +16,12 @@ namespace {
 
 constexpr float LINE_HEIGHT = 15.0f;
 
-// One line in GLUT's font at its own size, or from the glyph texture.
-void drawLine(const char* begin, const char* end, float x, float y, const GlyphFrame& frame)
-{
-#ifndef __EMSCRIPTEN__
-    if (frame.scale == 0) {
-        glRasterPos2f(x, y);
-        for (const char* c = begin; c != end; ++c)
-            glutBitmapCharacter(GLUT_BITMAP_9_BY_15, static_cast<unsigned char>(*c));
-        return;
-    }
-#endif
-    drawGlyphLine(begin, end, x, y, frame);
-}
-
 // Draws the lines of a text from (x, y) downwards in the current colour.
 void drawLines(const char* text, float x, float y, const GlyphFrame& frame)
 {
     for (const char* line = text;; y -= LINE_HEIGHT) {
         const char* end = line + std::strcspn(line, "\n");
-        drawLine(line, end, x, y, frame);
+        drawGlyphLine(line, end, x, y, frame);
         if (*end == '\0')
             return;
         line = end + 1;
@@ -80,43 +63,22 @@ void TextOverlay::setModelInfo(const char* text)
     std::snprintf(modelInfo, sizeof modelInfo, "%s", text);
 }
 
+// The current colour stays the white the text ends with, the colour the program draws
+// everything else in. With nothing to show, the scene's state is left alone and the glyph
+// texture is not yet made.
 void TextOverlay::draw()
 {
     glyphs = glyphFrame();
-    if (glyphs.scale != 0) {
-        drawFromGlyphTexture();
-        return;
-    }
-#ifndef __EMSCRIPTEN__
-    // Text is neither textured by the last texel the scene used nor hidden behind a wall
-    // close to the eye; the scene's own state comes back untouched afterwards.
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    beginOrtho();
-    glPushMatrix();
-    glLoadIdentity();
-    drawTexts();
-    glPopMatrix();
-    endOrtho();
-    glPopAttrib();
-#endif
-}
-
-// Without the attribute stack (the browser has none): the glyph texture's states are put back
-// one by one, and the current colour stays the white the text ends with, the colour the program
-// draws everything else in.
-void TextOverlay::drawFromGlyphTexture()
-{
-    if (glyphs.width <= 0 || glyphs.height <= 0) {
+    const bool anyText = messageFrames != 0 || showModelInfo || timer->fpsEnabled;
+    if (!anyText || glyphs.width <= 0 || glyphs.height <= 0) {
         countMessageDown();
         return;
     }
     beginOrtho();
     glPushMatrix();
-    const GlyphStates states = beginGlyphs(glyphs);
+    const int sceneTexture = beginGlyphs(glyphs);
     drawTexts();
-    endGlyphs(states);
+    endGlyphs(sceneTexture);
     glPopMatrix();
     endOrtho();
 }

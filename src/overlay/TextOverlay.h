@@ -1,6 +1,6 @@
 // Text over the finished picture: a timed message, the model information and the
 // frame-rate line, in a fixed 640 x 480 coordinate system with GLUT's 9 x 15 font (drawn from a
-// texture of the same glyphs in the browser, and magnified on screens of 1440 rows and more).
+// texture of its glyphs, and magnified on screens of 1440 rows and more).
 #pragma once
 
 #include "overlay/GlyphTexture.h"
@@ -25,7 +25,7 @@ struct TextOverlay {
     FrameTimer* timer;
     char message[OVERLAY_TEXT_SIZE];
     char modelInfo[OVERLAY_TEXT_SIZE];
-    // Where and how big this frame's letters are; scale 0 while GLUT's font draws them.
+    // Where and how big this frame's letters are.
     GlyphFrame glyphs;
 
     explicit TextOverlay(FrameTimer* frameTimer);
@@ -36,7 +36,6 @@ struct TextOverlay {
     void setModelInfo(const char* text);
 
     void draw();
-    void drawFromGlyphTexture();
     void drawTexts();
     void countMessageDown();
     void drawText(const char* text, int y);

@@ -6,7 +6,7 @@
 #include <vector>
 
 struct Image {
-    int components = 0;  // bytes per pixel, handed to OpenGL as the internal format
+    int components = 0;  // bytes per pixel
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> pixels;  // height rows of width * 3 bytes, no padding, R G B

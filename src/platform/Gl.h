@@ -7,10 +7,3 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#ifdef __EMSCRIPTEN__
-// The browser's GL emulation keeps texturing per texture unit, where its own glIsEnabled does not
-// look: it always answers "off", and a state put back from that answer would leave the scene
-// untextured. src/platform/glut.cpp answers it from the unit.
-GLboolean halvaneGlIsEnabled(GLenum capability);
-#define glIsEnabled halvaneGlIsEnabled
-#endif

@@ -18,17 +18,11 @@ GLint minificationFilter(bool trilinear, bool mipmapping)
 
 void upload(const Image& image, bool mipmapping)
 {
-#ifdef __EMSCRIPTEN__
-    // WebGL knows a texture's format only by name (GL_RGB), never by its count of components.
-    if (!mipmapping)
-        return glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE, image.pixels.data());
-#endif
+    // By the format's name (GL_RGB), never by its count of components, which WebGL does not take.
     if (mipmapping)
-        gluBuild2DMipmaps(GL_TEXTURE_2D, image.components, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
-                          image.pixels.data());
+        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE, image.pixels.data());
     else
-        glTexImage2D(GL_TEXTURE_2D, 0, image.components, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
-                     image.pixels.data());
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE, image.pixels.data());
 }
 
 }  // namespace

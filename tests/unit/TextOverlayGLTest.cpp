@@ -3,6 +3,7 @@
 #include "math/FrameTimer.h"
 #include "overlay/TextOverlay.h"
 
+#include <GL/freeglut.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -202,20 +203,54 @@ struct WindowSize {
 
 class GlyphTextureGLTest : public testing::TestWithParam<WindowSize> {};
 
-// Below 1440 rows GLUT's font draws the overlay; the texture at scale 1 must put the very same
-// pixels there, wherever the 640 x 480 system's positions fall between pixels.
+// GLUT's own 9 x 15 font, for which the glyph texture stands: each text where the overlay puts
+// it, with glRasterPos2f and glutBitmapCharacter, white over its black shadow one pixel right
+// and down.
+void drawWithGlutFont(const TextOverlay& overlay, const FrameTimer& timer)
+{
+    char rate[FRAME_RATE_LINE_SIZE];
+    formatFrameRate(rate, timer.frameDelay, timer.fps, timer.speedFactor);
+    const struct {
+        const char* text;
+        float x, y;
+    } texts[] = {{overlay.message, 30.0f, 300.0f}, {overlay.modelInfo, 30.0f, 400.0f}, {rate, 10.0f, 450.0f}};
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluOrtho2D(0.0, 640.0, 0.0, 480.0);
+    glMatrixMode(GL_MODELVIEW);
+    for (const auto& text : texts)
+        for (float lit = 0.0f; lit <= 1.0f; ++lit) {
+            glColor3f(lit, lit, lit);
+            const float x = text.x + 1.0f - lit;
+            float y = text.y - 1.0f + lit;
+            glRasterPos2f(x, y);
+            for (const char* c = text.text; *c != '\0'; ++c)
+                if (*c == '\n')
+                    glRasterPos2f(x, y -= 15.0f);
+                else
+                    glutBitmapCharacter(GLUT_BITMAP_9_BY_15, static_cast<unsigned char>(*c));
+        }
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+}
+
+// Below 1440 rows the texture must put the very pixels that GLUT's font puts, wherever the
+// 640 x 480 system's positions fall between pixels.
 TEST_P(GlyphTextureGLTest, TextureDrawsEveryCharacterOnTheSamePixelsAsGlut)
 {
     const WindowSize size = GetParam();
     FrameTimer timer;
     TextOverlay overlay{&timer};
     showEveryCharacter(overlay, timer);
-    const Picture glut = drawOverGrey(size.width, size.height, [&] { overlay.draw(); });
-    ASSERT_EQ(overlay.glyphs.scale, 0) << "GLUT's font must draw below 1440 rows";
-    const Picture texture = drawOverGrey(size.width, size.height, [&] {
-        overlay.glyphs = GlyphFrame{0, 0, size.width, size.height, 1};
-        overlay.drawFromGlyphTexture();
-    });
+    const Picture glut = drawOverGrey(size.width, size.height, [&] { drawWithGlutFont(overlay, timer); });
+    const Picture texture = drawOverGrey(size.width, size.height, [&] { overlay.draw(); });
+    ASSERT_EQ(overlay.glyphs.scale, 1) << "below 1440 rows the letters keep their size";
     EXPECT_GT(countWhite(glut), 3000);
     int different = 0, firstX = -1, firstY = -1;
     for (int y = 0; y < size.height; ++y)
@@ -240,8 +275,9 @@ INSTANTIATE_TEST_SUITE_P(WindowSizes, GlyphTextureGLTest,
                              return std::to_string(size.param.width) + "x" + std::to_string(size.param.height);
                          });
 
-// From 1440 rows on, the overlay is the one of a window `scale` times smaller (GLUT's font at 720
-// rows), every pixel a scale x scale block, and the scene's state comes back as it was.
+// From 1440 rows on, the overlay is the one of a window `scale` times smaller (the letters at
+// their own size at 720 rows), every pixel a scale x scale block, and the scene's state comes
+// back as it was.
 TEST(GlyphTextureMagnifiedGLTest, BigScreensShowTheSevenHundredTwentyRowOverlayEnlarged)
 {
     const struct {
@@ -254,7 +290,7 @@ TEST(GlyphTextureMagnifiedGLTest, BigScreensShowTheSevenHundredTwentyRowOverlayE
         showEveryCharacter(overlay, timer);
         const int smallWidth = screen.width / screen.scale, smallHeight = screen.height / screen.scale;
         const Picture small = drawOverGrey(smallWidth, smallHeight, [&] { overlay.draw(); });
-        EXPECT_EQ(overlay.glyphs.scale, 0);
+        EXPECT_EQ(overlay.glyphs.scale, 1);
         GLuint sceneTexture = 0;
         GLint bound = 0, projectionDepth = 0, modelviewDepth = 0;
         const Picture big = drawOverGrey(screen.width, screen.height, [&] {

@@ -182,7 +182,7 @@ test('the page draws what the desktop program draws, and logs what it logs', asy
 });
 
 // Drops files onto the canvas as a visitor's file manager would.
-test('a link opens the building it names with the files the building names; one it cannot fetch is named on the page', async () => {
+test('a link opens the building it names with the files the building names; one it cannot fetch and a mistaken value are named on the page', async () => {
   const folder = path.join(OUT, 'link');
   fs.mkdirSync(folder, { recursive: true });
   for (const name of ['test-building.obj', 'test-building.mtl', 'wall.png'])
@@ -202,6 +202,15 @@ test('a link opens the building it names with the files the building names; one 
     await frameShows(p.page, desktopFrame(1), 'link-gone.png');
   } finally {
     await p.close();
+  }
+  // A mistaken value, with the desktop's line for the same mistake on its command line.
+  for (const [value, line] of [['up=x', "'x' for --up is not an axis (y or z)"], ['level-scale=0', "'0' for --level-scale is not a number above 0"]]) {
+    p = await openPage(640, 504, { path: `?level=test-output/link/test-building.obj&${value}` });
+    try {
+      await shows(p, `halvane: ${line}; see 'halvane --help'`);
+    } finally {
+      await p.close();
+    }
   }
 });
 
@@ -236,8 +245,8 @@ test('random keys and mouse for a while leave the page alive and its memory flat
     await p.page.mouse.click(box.x + 320, box.y + 240);
     const keys = ['w', 'a', 's', 'd', 'f', 'r', 'c', '1', '4', '5', '6', 'F1', 'F2', 'F3', 'F4', 'F5', 'F6', 'F7', 'F8',
       'F9', 'F10', 'Home', 'ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight', 'Escape'];
-    const memory = () => p.page.evaluate(() => ({ wasm: HEAP8.length, js: performance.memory.usedJSHeapSize, frames: GLUT.frames }));
-    await p.page.evaluate(() => { GLUT.frames = 0; const count = () => { GLUT.frames++; requestAnimationFrame(count); }; count(); });
+    // frames: the frames the program has shown (Module.frames), which stop when it dies.
+    const memory = () => p.page.evaluate(() => ({ wasm: HEAP8.length, js: performance.memory.usedJSHeapSize, frames: Module.frames }));
     let random = 12345;
     const next = (n) => { random = (random * 1103515245 + 12345) % 2147483648; return random % n; };
     const end = Date.now() + SOAK_SECONDS * 1000;

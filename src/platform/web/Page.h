@@ -8,9 +8,8 @@
 // captured reaches the mouse look through moved(); the canvas takes the page's size, and its
 // size reaches resized(), as a window's size reaches GLUT's reshape.
 void watchPage(void (*moved)(), void (*resized)(int width, int height));
-// Escape in a browser: the pointer comes free and full screen ends; the page stays.
-void releasePointerAndScreen();
 // A line under the picture, where the page shows what it refused.
 void showOnPage(const std::string& line);
-// Hands a file of the page's own file system to the browser as a download of the same name.
-void offerDownload(const std::string& path);
+// Counts a frame the program has shown in Module.frames, where whoever watches the page (its
+// tests) sees that the program still draws.
+void frameShown();

@@ -1,7 +1,8 @@
-// The page's GLU calls that Emscripten's GLU lacks or gets wrong. gluBuild2DMipmaps: every level made as Mesa's GLU
-// makes it for bytes (each texel the rounded mean of the 2 x 2 below it, a line of one texel
-// the rounded mean of two), so that the page filters its walls as the desktop does. WebGL
-// takes only a named format, so the level goes up as the format it is given.
+// The page's GLU calls where Emscripten's GLU (3.1.6) has none or a wrong one.
+// gluBuild2DMipmaps, which it lacks: every level made as Mesa's GLU makes it for bytes (each
+// texel the rounded mean of the 2 x 2 below it, a line of one texel the rounded mean of two), so
+// that the page filters its walls as the desktop does. WebGL takes only a named format, so the
+// level goes up as the format it is given.
 #include <GL/glu.h>
 
 #include <cmath>

@@ -6,6 +6,7 @@
 #include "app/options.h"
 #include "app/window.h"
 #include "data/LoadFailure.h"
+#include "platform/Platform.h"
 #include "platform/web/Page.h"
 
 #include <GL/freeglut.h>
@@ -21,8 +22,15 @@ void pointerMoved()
 // The browser may leave full screen by itself (Escape): the program follows what it sees.
 void canvasResized(int width, int height)
 {
-    fullScreen = glutGet(GLUT_FULL_SCREEN) != 0;
+    fullScreen = fullScreenShown();
     reshape(width, height);
+}
+
+// The frame as the desktop draws it, counted where the page's watchers see it.
+void displayAndCount()
+{
+    display();
+    frameShown();
 }
 
 // Emscripten's GLUT passes no key that comes with Alt; full screen must be asked for while
@@ -60,6 +68,7 @@ int main(int argc, char** argv)
     emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, onKeyDown);
     acceptDroppedFiles();
     openLinkedFiles();
+    glutDisplayFunc(displayAndCount);
     glutMainLoop();
     return 0;
 }

@@ -1,9 +1,8 @@
 // The platform layer in a browser: the page's clock, the pointer as Pointer Lock reports it,
-// the canvas's size, and what the page shows and hands out.
+// the canvas's size and full screen, and what the page shows and hands out.
 #include "platform/web/Page.h"
 #include "platform/Platform.h"
 
-#include <GL/freeglut.h>
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
@@ -97,6 +96,18 @@ EM_JS(void, showLine, (const char* line), {
         shown.textContent = UTF8ToString(line);
 });
 
+// Full screen is the canvas's own: Emscripten's GLUT wraps the canvas in a box of its own for
+// it and, when leaving follows entering before the browser has told it, takes the page's body
+// away. Asked while the browser handles a key; a refusal leaves the page as it is.
+EM_JS(void, askFullScreen, (), {
+    var canvas = Module['canvas'];
+    var asked = canvas.requestFullscreen ? canvas.requestFullscreen() : null;
+    if (asked)
+        asked.catch(function() {});
+});
+
+EM_JS(void, countFrame, (), { Module['frames'] = (Module['frames'] || 0) + 1; });
+
 EM_JS(void, download, (const char* path), {
     var name = UTF8ToString(path);
     var link = document.createElement('a');
@@ -123,6 +134,42 @@ Pointer& systemPointer()
 // The browser decides where a full-screen page goes.
 void coverScreen() {}
 
+// The browser repeats no key release, the captured pointer stands for the pointer's coming and
+// going (watchPage), and a page never moves on a screen.
+void watchWindow(void (*)(int), void (*)(int, int)) {}
+
+// Escape in a browser: the pointer comes free and full screen ends; the page stays.
+void answerEscape()
+{
+    emscripten_exit_pointerlock();
+    emscripten_exit_fullscreen();
+}
+
+void enterFullScreen()
+{
+    askFullScreen();
+}
+
+void leaveFullScreen()
+{
+    emscripten_exit_fullscreen();
+}
+
+bool fullScreenShown()
+{
+    EmscriptenFullscreenChangeEvent state{};
+    return emscripten_get_fullscreen_status(&state) == EMSCRIPTEN_RESULT_SUCCESS && state.isFullscreen;
+}
+
+// The canvas takes the page's size again (fitCanvas), not a window's.
+void placeWindow(int, int, int, int) {}
+
+// The page's file system is not the visitor's: the browser saves the picture as a download.
+void handOverPicture(const std::string& path)
+{
+    download(path.c_str());
+}
+
 void watchPage(void (*moved)(), void (*resized)(int, int))
 {
     pointerMoved = moved;
@@ -134,18 +181,12 @@ void watchPage(void (*moved)(), void (*resized)(int, int))
     fitCanvas();
 }
 
-void releasePointerAndScreen()
-{
-    emscripten_exit_pointerlock();
-    emscripten_exit_fullscreen();
-}
-
 void showOnPage(const std::string& line)
 {
     showLine(line.c_str());
 }
 
-void offerDownload(const std::string& path)
+void frameShown()
 {
-    download(path.c_str());
+    countFrame();
 }
