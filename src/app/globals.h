@@ -3,7 +3,7 @@
 #pragma once
 
 #include "building/Building.h"
-#include "building/BuildingDraw.h"
+#include "building/draw/BuildingDraw.h"
 #include "collision/WallSet.h"
 #include "level/ArchitecturePart.h"
 #include "level/Level.h"

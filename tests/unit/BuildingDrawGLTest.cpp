@@ -7,7 +7,7 @@
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/switches.h"
-#include "building/BuildingDraw.h"
+#include "building/draw/BuildingDraw.h"
 
 #include <gtest/gtest.h>
 

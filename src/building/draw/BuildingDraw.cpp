@@ -1,6 +1,6 @@
 // Drawing the user's building from client arrays, one glDrawArrays per material, with the
 // state each material needs set before its draw and the program's own state put back after.
-#include "building/BuildingDraw.h"
+#include "building/draw/BuildingDraw.h"
 
 #include "building/BuildingLight.h"
 
