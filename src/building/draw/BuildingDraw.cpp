@@ -3,17 +3,11 @@
 #include "building/draw/BuildingDraw.h"
 
 #include "building/BuildingLight.h"
+#include "texture/TextureFilter.h"
 
 #include <algorithm>
 
 namespace {
-
-GLint minificationFilter(bool trilinear, bool mipmapping)
-{
-    if (!mipmapping)
-        return GL_LINEAR;
-    return trilinear ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR_MIPMAP_NEAREST;
-}
 
 bool usable(const Image& image)
 {
