@@ -7,11 +7,21 @@
 
 #include <string>
 
-// The picture extensions a skin is looked for with, in the order they are tried.
-constexpr int PICTURE_EXTENSION_COUNT = 5;
-extern const char* const PICTURE_EXTENSIONS[PICTURE_EXTENSION_COUNT];
+// A picture format readPicture reads, and the extensions (lower case, with the dot) its files have.
+struct PictureFormat {
+    const char* name;                      // "JPEG", as messages name it
+    const char* extension;                 // ".jpg": the one a skin is looked for with
+    const char* otherExtension = nullptr;  // ".jpeg": read as this format too
+};
 
-// "PCX", "PNG", "JPEG", "BMP" or "TGA": the format readPicture reads the file as.
+// Every picture format, in the order a skin is looked for with their extensions.
+constexpr int PICTURE_FORMAT_COUNT = 5;
+extern const PictureFormat PICTURE_FORMATS[PICTURE_FORMAT_COUNT];
+
+// Whether the file's extension (any letter case) is one of a picture format.
+bool isPictureFile(const std::string& path);
+// "PCX", "PNG", "JPEG", "BMP" or "TGA": the format readPicture reads the file as (TGA for an
+// extension of no picture format).
 std::string pictureFormat(const std::string& path);
 
 // Opens and decodes the file, printing "loading <format> file: <path>" (format in lower
