@@ -112,14 +112,6 @@ bool jsonNestsTooDeep(const char* text, std::uint64_t size)
     return false;
 }
 
-std::string firstLine(const std::string& text)
-{
-    std::string line = text.substr(0, text.find('\n'));
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
-        line.pop_back();
-    return line.empty() ? "not a glTF file that can be read" : line;
-}
-
 }  // namespace
 
 std::string checkGlbLayout(const unsigned char* bytes, std::uint64_t size)
@@ -188,6 +180,7 @@ GltfParse parseGltfFile(const std::string& path, bool binary)
         error = std::string("not a glTF file that can be read (") + problem.what() + ")";
     }
     if (!read)
-        parse.failure = !seam.missing.empty() ? seam.missing : firstLine(error);
+        parse.failure =
+            !seam.missing.empty() ? seam.missing : libraryFailure(error, "not a glTF file that can be read");
     return parse;
 }

@@ -195,7 +195,7 @@ public:
             }
         }
         for (const Placed& at : placed_)
-            if (isStart(model_.nodes[std::size_t(at.node)].name)) {
+            if (isStartName(model_.nodes[std::size_t(at.node)].name)) {
                 setMark(StartMark::Object, model_.nodes[std::size_t(at.node)].name, at.world);
                 return;
             }
@@ -206,7 +206,7 @@ public:
         std::vector<int> meshes;
         for (const Placed& at : placed_) {
             const tinygltf::Node& node = model_.nodes[std::size_t(at.node)];
-            if (node.mesh < 0 || isStart(node.name))
+            if (node.mesh < 0 || isStartName(node.name))
                 continue;
             bool gave = false;
             for (const tinygltf::Primitive& primitive : model_.meshes[std::size_t(node.mesh)].primitives) {
@@ -222,12 +222,6 @@ public:
     }
 
 private:
-    static bool isStart(const std::string& name)
-    {
-        return name.size() == 5 && (name[0] | 0x20) == 's' && (name[1] | 0x20) == 't' && (name[2] | 0x20) == 'a' &&
-               (name[3] | 0x20) == 'r' && (name[4] | 0x20) == 't';
-    }
-
     void setMark(StartMark::Kind kind, const std::string& name, const Matrix& world)
     {
         read_.mark.kind = kind;
