@@ -1,21 +1,21 @@
 #include "building/GltfAccessor.h"
 
 #include "building/GltfCheck.h"
+#include "data/LittleEndian.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
 double component(const std::uint8_t* p, int type, bool normalized)
 {
     switch (type) {
-    case TINYGLTF_COMPONENT_TYPE_FLOAT: { float f; std::memcpy(&f, p, 4); return f; }
+    case TINYGLTF_COMPONENT_TYPE_FLOAT: return readFloat(p);
     case TINYGLTF_COMPONENT_TYPE_UNSIGNED_BYTE: return normalized ? p[0] / 255.0 : p[0];
     case TINYGLTF_COMPONENT_TYPE_BYTE: return normalized ? std::fmax(std::int8_t(p[0]) / 127.0, -1.0) : std::int8_t(p[0]);
-    case TINYGLTF_COMPONENT_TYPE_UNSIGNED_SHORT: { std::uint16_t v; std::memcpy(&v, p, 2); return normalized ? v / 65535.0 : v; }
-    case TINYGLTF_COMPONENT_TYPE_SHORT: { std::int16_t v; std::memcpy(&v, p, 2); return normalized ? std::fmax(v / 32767.0, -1.0) : v; }
-    case TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT: { std::uint32_t v; std::memcpy(&v, p, 4); return v; }
+    case TINYGLTF_COMPONENT_TYPE_UNSIGNED_SHORT: return normalized ? readUint16(p) / 65535.0 : readUint16(p);
+    case TINYGLTF_COMPONENT_TYPE_SHORT: return normalized ? std::fmax(readInt16(p) / 32767.0, -1.0) : readInt16(p);
+    case TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT: return readUint32(p);
     default: return 0.0;
     }
 }
