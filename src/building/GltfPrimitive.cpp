@@ -24,6 +24,12 @@ struct Placement {
     bool mirrored;
 };
 
+// A mode below 0 is glTF's default, triangles.
+int modeOf(const tinygltf::Primitive& primitive)
+{
+    return primitive.mode < 0 ? TINYGLTF_MODE_TRIANGLES : primitive.mode;
+}
+
 int attribute(const tinygltf::Primitive& primitive, const char* name)
 {
     const auto found = primitive.attributes.find(name);
@@ -188,14 +194,14 @@ bool addTriangles(const PrimitiveData& data, const Placement& placement, const U
 
 std::uint64_t primitiveTriangles(const tinygltf::Model& model, const tinygltf::Primitive& primitive)
 {
-    return triangleCount(cornerCount(model, primitive), primitive.mode);
+    return triangleCount(cornerCount(model, primitive), modeOf(primitive));
 }
 
 std::string addPrimitive(const PrimitiveTarget& target, int mesh, const tinygltf::Primitive& primitive,
                          const GltfMatrix& world, bool& gave)
 {
     PrimitiveData data;
-    data.mode = primitive.mode < 0 ? TINYGLTF_MODE_TRIANGLES : primitive.mode;
+    data.mode = modeOf(primitive);
     if (data.mode < TINYGLTF_MODE_TRIANGLES || data.mode > TINYGLTF_MODE_TRIANGLE_FAN || attribute(primitive, "POSITION") < 0)
         return "";  // points and lines are no surfaces
     std::string problem = checkAttributes(target.model, primitive);
