@@ -3,6 +3,7 @@
 #include "building/BuildingRead.h"
 #include "building/GltfAccessor.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -178,13 +179,21 @@ void addTriangle(const PrimitiveData& data, const Placement& placement, const Uv
     }
 }
 
+// Room for `more` values at once. A surface that many primitives fill (a chair placed a thousand
+// times) grows at least twice over each time, so that it is not copied whole for every one.
+void reserveMore(std::vector<float>& values, std::size_t more)
+{
+    if (values.size() + more > values.capacity())
+        values.reserve(std::max(values.size() + more, values.capacity() * 2));
+}
+
 // Returns whether there was any triangle to add.
 bool addTriangles(const PrimitiveData& data, const Placement& placement, const UvTransform& uv, BuildingSurface& surface)
 {
     const std::uint64_t triangles = triangleCount(data.indices.size(), data.mode);
-    surface.positions.reserve(surface.positions.size() + std::size_t(triangles) * 9);
-    surface.normals.reserve(surface.normals.size() + std::size_t(triangles) * 9);
-    surface.texCoords.reserve(surface.texCoords.size() + std::size_t(triangles) * 6);
+    reserveMore(surface.positions, std::size_t(triangles) * 9);
+    reserveMore(surface.normals, std::size_t(triangles) * 9);
+    reserveMore(surface.texCoords, std::size_t(triangles) * 6);
     for (std::uint64_t t = 0; t < triangles; ++t)
         addTriangle(data, placement, uv, triangleCorners(data.indices, data.mode, std::size_t(t)), surface);
     return triangles > 0;
