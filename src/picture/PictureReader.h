@@ -1,6 +1,6 @@
-// Reading a character's skin from disk in the format its name says: .pcx through our own PCX
-// reader, .png, .jpg, .jpeg and .bmp through stb_image, anything else (.tga) through the TGA
-// reader as before. The level's textures are TGA only and go to readTga directly.
+// Reading a character's skin or a building's picture from disk in the format its name says:
+// .pcx through our own PCX reader, .png, .jpg, .jpeg and .bmp through stb_image, anything else
+// (.tga) through the TGA reader. The hall's textures are TGA only and go to readTga directly.
 #pragma once
 
 #include "picture/Picture.h"
