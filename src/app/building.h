@@ -3,7 +3,7 @@
 #pragma once
 
 #include "building/Building.h"
-#include "building/BuildingDraw.h"
+#include "building/draw/BuildingDraw.h"
 #include "collision/Walker.h"
 
 // The user's building (--level, or one dropped onto the page); empty while our hall is shown.

@@ -1,6 +1,6 @@
 // A user's building (--level), as read from a glTF or OBJ file: its surfaces in our units, one
 // vertex array per material, ready to be drawn with one array draw each and walked on. Reading
-// it needs no window; drawing it is apart.
+// it needs no window; drawing it does, and is apart (building/draw).
 #pragma once
 
 #include "math/Vec3.h"

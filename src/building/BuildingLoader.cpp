@@ -9,13 +9,6 @@
 
 namespace {
 
-std::string extensionOf(const std::string& path)
-{
-    const std::string name = fileNameOf(path);
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? "" : lowerCase(name.substr(dot));
-}
-
 // The plain material a file without materials (or primitives naming none) is shown in is
 // left out when nothing uses it, so that the count of materials is the file's own.
 void dropUnusedLastMaterial(Building& building)

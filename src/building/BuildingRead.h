@@ -24,6 +24,9 @@ struct StartMark {
     Vec3 forward;  // where it looks; zero: towards the building's middle
 };
 
+// Whether an object's name, any letter case, is "start": it marks the start and is not drawn.
+bool isStartName(const std::string& name);
+
 struct BuildingRead {
     Building building;
     StartMark mark;
@@ -41,3 +44,7 @@ BuildingSurface& surfaceOf(Building& building, int material);
 void addCorner(BuildingSurface& surface, Vec3 position, Vec3 normal, float s, float t);
 // The unit normal of the triangle, counter-clockwise seen from the front; zero when it has no area.
 Vec3 faceNormal(Vec3 a, Vec3 b, Vec3 c);
+
+// The first line of what a parsing library says when it gives up (tinygltf's and tinyobjloader's
+// messages span lines), without trailing blanks; `otherwise` when that line is empty.
+std::string libraryFailure(const std::string& message, const char* otherwise);

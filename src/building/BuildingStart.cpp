@@ -1,5 +1,7 @@
 #include "building/BuildingStart.h"
 
+#include "data/FileSearch.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -203,4 +205,9 @@ void chooseStart(Building& building, const StartMark& mark)
                                          : "the middle of the lowest large floor (no clear place found near it)";
     start.eye = eye;
     start.lookAt = eye + horizontal(middle - eye);
+}
+
+bool isStartName(const std::string& name)
+{
+    return lowerCase(name) == "start";
 }

@@ -11,6 +11,7 @@
 
 #include "building/BuildingRead.h"
 #include "data/FileSearch.h"
+#include "data/LittleEndian.h"
 #include "data/ReadWholeFile.h"
 #include "platform/OpenFile.h"
 
@@ -22,12 +23,6 @@ namespace {
 constexpr std::uint32_t GLB_MAGIC = 0x46546C67;  // "glTF"
 constexpr std::uint32_t JSON_CHUNK = 0x4E4F534A;
 constexpr std::uint32_t BIN_CHUNK = 0x004E4942;
-
-std::uint32_t word(const unsigned char* bytes, std::uint64_t at)
-{
-    return std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 | std::uint32_t(bytes[at + 2]) << 16 |
-           std::uint32_t(bytes[at + 3]) << 24;
-}
 
 // What tinygltf's file callbacks know: the building's folder, and the first buffer file that
 // could not be had (tinygltf's own message on it spans several lines).
@@ -112,38 +107,30 @@ bool jsonNestsTooDeep(const char* text, std::uint64_t size)
     return false;
 }
 
-std::string firstLine(const std::string& text)
-{
-    std::string line = text.substr(0, text.find('\n'));
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
-        line.pop_back();
-    return line.empty() ? "not a glTF file that can be read" : line;
-}
-
 }  // namespace
 
 std::string checkGlbLayout(const unsigned char* bytes, std::uint64_t size)
 {
-    if (size < 12 || word(bytes, 0) != GLB_MAGIC)
+    if (size < 12 || readUint32(bytes) != GLB_MAGIC)
         return size < 12 ? "too short for the 12-byte header of a glTF binary file (" + std::to_string(size) + " bytes)"
                          : "not a glTF binary file (no 'glTF' at its start)";
-    if (word(bytes, 4) != 2)
-        return "glTF binary version " + std::to_string(word(bytes, 4)) + ", not 2";
-    const std::uint64_t length = word(bytes, 8);
+    if (readUint32(bytes + 4) != 2)
+        return "glTF binary version " + std::to_string(readUint32(bytes + 4)) + ", not 2";
+    const std::uint64_t length = readUint32(bytes + 8);
     if (length > size)
         return "the file ends at byte " + std::to_string(size) + ", but its header says " + std::to_string(length) +
                " (a file cut short)";
     std::uint64_t at = 12;
     for (int chunk = 0; at < length; ++chunk) {
-        if (at + 8 > length || at + 8 + std::uint64_t(word(bytes, at)) > length)
+        if (at + 8 > length || at + 8 + std::uint64_t(readUint32(bytes + at)) > length)
             return "chunk " + std::to_string(chunk) + " reaches past the file's length of " + std::to_string(length) +
                    " bytes (a file cut short)";
-        const std::uint32_t type = word(bytes, at + 4);
-        if (chunk == 0 && (type != JSON_CHUNK || word(bytes, at) == 0))
+        const std::uint32_t type = readUint32(bytes + at + 4);
+        if (chunk == 0 && (type != JSON_CHUNK || readUint32(bytes + at) == 0))
             return "the first chunk is not the JSON chunk";
         if (chunk == 1 && type != BIN_CHUNK)
             return "the second chunk is not the BIN chunk";
-        at += 8 + std::uint64_t(word(bytes, at));
+        at += 8 + std::uint64_t(readUint32(bytes + at));
     }
     if (at == 12)
         return "no JSON chunk";
@@ -168,10 +155,10 @@ GltfParse parseGltfFile(const std::string& path, bool binary)
         parse.failure = checkGlbLayout(bytes, size);
         if (!parse.failure.empty())
             return parse;
-        size = word(bytes, 8);
+        size = readUint32(bytes + 8);
     }
     const char* json = binary ? reinterpret_cast<const char*>(bytes) + 20 : file.contents.data();
-    if (jsonNestsTooDeep(json, binary ? word(bytes, 12) : size)) {
+    if (jsonNestsTooDeep(json, binary ? readUint32(bytes + 12) : size)) {
         parse.failure = "its JSON nests deeper than " + std::to_string(MAX_JSON_DEPTH) + " levels";
         return parse;
     }
@@ -188,6 +175,7 @@ GltfParse parseGltfFile(const std::string& path, bool binary)
         error = std::string("not a glTF file that can be read (") + problem.what() + ")";
     }
     if (!read)
-        parse.failure = !seam.missing.empty() ? seam.missing : firstLine(error);
+        parse.failure =
+            !seam.missing.empty() ? seam.missing : libraryFailure(error, "not a glTF file that can be read");
     return parse;
 }

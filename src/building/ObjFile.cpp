@@ -52,19 +52,6 @@ private:
     std::vector<std::string>& warnings_;
 };
 
-bool isStart(const std::string& name)
-{
-    return lowerCase(name) == "start";
-}
-
-std::string firstLine(const std::string& text)
-{
-    std::string line = text.substr(0, text.find('\n'));
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
-        line.pop_back();
-    return line;
-}
-
 std::vector<BuildingMaterial> objMaterials(const std::vector<tinyobj::material_t>& materials)
 {
     std::vector<BuildingMaterial> result;
@@ -186,7 +173,7 @@ BuildingRead readObjBuilding(const std::string& path, bool)
     std::istream stream(&bytes);
     MaterialFiles materialFiles(folderOf(path), read.building.warnings);
     if (!tinyobj::LoadObj(&attrib, &shapes, &materials, &warning, &error, &stream, &materialFiles, false, false)) {
-        read.failure = error.empty() ? "not an OBJ file that can be read" : firstLine(error);
+        read.failure = libraryFailure(error, "not an OBJ file that can be read");
         return read;
     }
     std::uint64_t triangles = 0;
@@ -199,7 +186,7 @@ BuildingRead readObjBuilding(const std::string& path, bool)
     }
     read.building.materials = objMaterials(materials);
     for (const tinyobj::shape_t& shape : shapes) {
-        if (isStart(shape.name)) {
+        if (isStartName(shape.name)) {
             if (read.mark.kind == StartMark::None)
                 markStart(attrib, shape, read.mark);
             continue;

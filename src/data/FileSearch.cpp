@@ -75,6 +75,13 @@ std::string lowerCase(std::string text)
     return text;
 }
 
+std::string extensionOf(const std::string& path)
+{
+    const std::string name = fileNameOf(path);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? "" : lowerCase(name.substr(dot));
+}
+
 bool plainFileName(const std::string& name)
 {
     if (name.empty() || name == "." || name == "..")

@@ -12,6 +12,9 @@ std::string fileNameOf(const std::string& path);
 std::string folderOf(const std::string& path);
 // ASCII letters in lower case, as names are compared.
 std::string lowerCase(std::string text);
+// The file name's extension with its dot, in lower case (".png" of "a.b/Wall.PNG"), by which a
+// file's format is told; empty when the name has none.
+std::string extensionOf(const std::string& path);
 // A name that could climb out of the folder or confuse a console is no plain file name.
 bool plainFileName(const std::string& name);
 

@@ -24,8 +24,8 @@ void addTry(std::vector<std::string>& tried, const std::string& name)
 
 void addWithExtensions(std::vector<std::string>& tried, const std::string& baseName)
 {
-    for (const char* extension : PICTURE_EXTENSIONS)
-        addTry(tried, baseName + extension);
+    for (const PictureFormat& format : PICTURE_FORMATS)
+        addTry(tried, baseName + format.extension);
 }
 
 std::string listed(const std::vector<std::string>& names)

@@ -1,5 +1,5 @@
-// A character's skin in any of the picture formats it may come in, decoded to the RGB image
-// that the texture table takes: rows bottom-up, as OpenGL takes them.
+// A picture in any of the formats a character's skin or a building's picture may come in,
+// decoded to the image that OpenGL takes: RGB (RGBA where asked for), rows bottom-up.
 #pragma once
 
 #include "picture/Image.h"
@@ -7,8 +7,9 @@
 #include <cstdint>
 #include <string>
 
-// The largest side of a picture we decode: the RGB image of 8192 x 8192 is 192 MB, and no
-// skin needs more (the driver scales a texture down to what it can hold anyway).
+// The largest side of a picture we decode: the RGB image of 8192 x 8192 is 192 MB (256 MB in
+// RGBA), and no skin or building needs more (the driver scales a texture down to what it can
+// hold anyway).
 constexpr unsigned MAX_PICTURE_SIDE = 8192;
 
 // Either the decoded image, with how the file stored it, or the reason it cannot be used.

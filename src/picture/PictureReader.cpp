@@ -1,33 +1,27 @@
 #include "picture/PictureReader.h"
 
+#include "data/FileSearch.h"
 #include "data/ReadWholeFile.h"
 #include "picture/PcxReader.h"
 #include "picture/StbPicture.h"
 #include "picture/TgaReader.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-const char* const PICTURE_EXTENSIONS[PICTURE_EXTENSION_COUNT] = {".pcx", ".tga", ".png", ".jpg", ".bmp"};
+const PictureFormat PICTURE_FORMATS[PICTURE_FORMAT_COUNT] = {
+    {"PCX", ".pcx"}, {"TGA", ".tga"}, {"PNG", ".png"}, {"JPEG", ".jpg", ".jpeg"}, {"BMP", ".bmp"}};
 
 namespace {
 
-std::string lower(std::string text)
+const PictureFormat* formatOf(const std::string& path)
 {
-    for (char& c : text)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::string lowerExtension(const std::string& path)
-{
-    const std::size_t dot = path.rfind('.');
-    const std::size_t separator = path.find_last_of("/\\");
-    if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
-        return "";
-    return lower(path.substr(dot));
+    const std::string extension = extensionOf(path);
+    for (const PictureFormat& format : PICTURE_FORMATS)
+        if (extension == format.extension || (format.otherExtension && extension == format.otherExtension))
+            return &format;
+    return nullptr;
 }
 
 // The TGA reader keeps its own messages and its unbuffered way of reading large files.
@@ -44,18 +38,15 @@ PictureDecode readTgaPicture(const char* path, bool announce)
 
 }  // namespace
 
+bool isPictureFile(const std::string& path)
+{
+    return formatOf(path) != nullptr;
+}
+
 std::string pictureFormat(const std::string& path)
 {
-    const std::string extension = lowerExtension(path);
-    if (extension == ".pcx")
-        return "PCX";
-    if (extension == ".png")
-        return "PNG";
-    if (extension == ".jpg" || extension == ".jpeg")
-        return "JPEG";
-    if (extension == ".bmp")
-        return "BMP";
-    return "TGA";
+    const PictureFormat* format = formatOf(path);
+    return format ? format->name : "TGA";
 }
 
 PictureDecode readPicture(const char* path, bool announce, bool alpha)
@@ -70,7 +61,7 @@ PictureDecode readPicture(const char* path, bool announce, bool alpha)
         return result;
     }
     if (announce)
-        std::printf("loading %s file: %s\n", lower(format).c_str(), path);
+        std::printf("loading %s file: %s\n", lowerCase(format).c_str(), path);
     if (!file.complete) {
         result.reason = "cannot read " + format + " file " + std::string(path);
         return result;

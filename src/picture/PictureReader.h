@@ -1,17 +1,27 @@
-// Reading a character's skin from disk in the format its name says: .pcx through our own PCX
-// reader, .png, .jpg, .jpeg and .bmp through stb_image, anything else (.tga) through the TGA
-// reader as before. The level's textures are TGA only and go to readTga directly.
+// Reading a character's skin or a building's picture from disk in the format its name says:
+// .pcx through our own PCX reader, .png, .jpg, .jpeg and .bmp through stb_image, anything else
+// (.tga) through the TGA reader. The hall's textures are TGA only and go to readTga directly.
 #pragma once
 
 #include "picture/Picture.h"
 
 #include <string>
 
-// The picture extensions a skin is looked for with, in the order they are tried.
-constexpr int PICTURE_EXTENSION_COUNT = 5;
-extern const char* const PICTURE_EXTENSIONS[PICTURE_EXTENSION_COUNT];
+// A picture format readPicture reads, and the extensions (lower case, with the dot) its files have.
+struct PictureFormat {
+    const char* name;                      // "JPEG", as messages name it
+    const char* extension;                 // ".jpg": the one a skin is looked for with
+    const char* otherExtension = nullptr;  // ".jpeg": read as this format too
+};
 
-// "PCX", "PNG", "JPEG", "BMP" or "TGA": the format readPicture reads the file as.
+// Every picture format, in the order a skin is looked for with their extensions.
+constexpr int PICTURE_FORMAT_COUNT = 5;
+extern const PictureFormat PICTURE_FORMATS[PICTURE_FORMAT_COUNT];
+
+// Whether the file's extension (any letter case) is one of a picture format.
+bool isPictureFile(const std::string& path);
+// "PCX", "PNG", "JPEG", "BMP" or "TGA": the format readPicture reads the file as (TGA for an
+// extension of no picture format).
 std::string pictureFormat(const std::string& path);
 
 // Opens and decodes the file, printing "loading <format> file: <path>" (format in lower

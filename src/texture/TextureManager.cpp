@@ -3,18 +3,11 @@
 
 #include "picture/PictureReader.h"
 #include "picture/TgaReader.h"
+#include "texture/TextureFilter.h"
 
 #include <cstdio>
 
 namespace {
-
-// Without mipmaps only GL_LINEAR leaves the texture complete; a mipmap filter would turn it white.
-GLint minificationFilter(bool trilinear, bool mipmapping)
-{
-    if (!mipmapping)
-        return GL_LINEAR;
-    return trilinear ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR_MIPMAP_NEAREST;
-}
 
 void upload(const Image& image, bool mipmapping)
 {

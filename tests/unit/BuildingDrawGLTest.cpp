@@ -8,7 +8,7 @@
 #include "app/globals.h"
 #include "app/scene.h"
 #include "app/switches.h"
-#include "building/BuildingDraw.h"
+#include "building/draw/BuildingDraw.h"
 
 #include <gtest/gtest.h>
 

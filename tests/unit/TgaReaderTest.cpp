@@ -383,6 +383,10 @@ TEST(PcxDecode, ImageMagicksFilesGiveTheirPngsPixels)
 
 TEST(ReadPicture, ReasonNamesTheFormatAndTheFile)
 {
+    // The format by the file name's extension, any letter case, from the one list of picture formats.
+    EXPECT_EQ(pictureFormat("skin.JPEG"), "JPEG");
+    EXPECT_TRUE(isPictureFile("skin.Jpeg"));
+    EXPECT_FALSE(isPictureFile("pelgrin.md2"));
     const TempFile pcx("broken.PCX", Bytes(200, 0));
     const TempFile png("broken.png", Bytes(200, 0));
     testing::internal::CaptureStdout();

@@ -6,32 +6,18 @@
 #include "app/globals.h"
 #include "app/options.h"
 #include "building/BuildingLoader.h"
+#include "data/FileSearch.h"
 #include "data/LoadFailure.h"
+#include "picture/PictureReader.h"
 #include "platform/web/Page.h"
 
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
-#include <cctype>
 #include <sstream>
 #include <utility>
 
 namespace {
-
-std::string extension(const std::string& path)
-{
-    const std::size_t dot = path.rfind('.');
-    std::string ending = dot == std::string::npos ? "" : path.substr(dot + 1);
-    std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ending;
-}
-
-bool isPicture(const std::string& path)
-{
-    const std::string ending = extension(path);
-    return ending == "tga" || ending == "pcx" || ending == "png" || ending == "jpg" || ending == "jpeg" || ending == "bmp";
-}
 
 // The texture slot of the last dropped character's skin: the next dropped character's skin
 // takes it over, so that one drop after another never fills the texture table.
@@ -110,9 +96,9 @@ std::string loadDropped(const std::vector<std::string>& paths)
     for (const std::string& path : paths) {
         if (!buildingFormat(path).empty())
             return loadBuildingFile(path);
-        if (extension(path) == "md2" && model.empty())
+        if (extensionOf(path) == ".md2" && model.empty())
             model = path;
-        else if (isPicture(path) && skin.empty())
+        else if (isPictureFile(path) && skin.empty())
             skin = path;
     }
     if (model.empty())

@@ -1,19 +1,13 @@
 // Drawing the user's building from client arrays, one glDrawArrays per material, with the
 // state each material needs set before its draw and the program's own state put back after.
-#include "building/BuildingDraw.h"
+#include "building/draw/BuildingDraw.h"
 
 #include "building/BuildingLight.h"
+#include "texture/TextureFilter.h"
 
 #include <algorithm>
 
 namespace {
-
-GLint minificationFilter(bool trilinear, bool mipmapping)
-{
-    if (!mipmapping)
-        return GL_LINEAR;
-    return trilinear ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR_MIPMAP_NEAREST;
-}
 
 bool usable(const Image& image)
 {
