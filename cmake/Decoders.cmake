@@ -54,7 +54,7 @@ endforeach()
 
 add_library(halvane_decoders STATIC ${decoder_files} ${draco_files} ${webp_files})
 # Draco's generated feature header is ours (cmake/draco): mesh and point cloud decoding only.
-target_include_directories(halvane_decoders SYSTEM PUBLIC ${meshopt}/src ${CMAKE_SOURCE_DIR}/cmake/draco ${draco}/src
+target_include_directories(halvane_decoders SYSTEM PUBLIC ${meshopt}/src ${CMAKE_CURRENT_LIST_DIR}/draco ${draco}/src
                            ${webp}/src)
 target_include_directories(halvane_decoders PRIVATE ${webp})
 set_target_properties(halvane_decoders PROPERTIES CXX_EXTENSIONS OFF POSITION_INDEPENDENT_CODE OFF)
