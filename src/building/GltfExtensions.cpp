@@ -103,7 +103,7 @@ GltfPreflight preflightGltfJson(const char* json, std::size_t size)
             buffer["byteLength"] = 1;
             buffer["uri"] = "data:application/octet-stream;base64,AA==";
         }
-    // tinygltf takes indices without a view for broken; the Draco stream's view stands in until
+    // tinygltf refuses indices without a view; the Draco stream's view stands in until
     // the stream is decoded into a view of their own.
     forDracoIndicesWithoutView(top, [&whole](std::size_t view, std::size_t accessor) {
         whole["accessors"][accessor]["bufferView"] = view;
