@@ -14,7 +14,7 @@
 
 Building building;
 BuildingDrawing buildingDrawing;
-TriangleGrid buildingFaces;
+TriangleGrid& buildingFaces = building.faces;
 Visitor buildingVisitor;
 
 const char* const ROOMS_ONLY_IN_HALL = "The seven rooms belong to our hall; your building stays as you made it.";

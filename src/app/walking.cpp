@@ -1,5 +1,5 @@
-// The walking visitor in a user's building: its faces indexed once, the body put at the start
-// or where the free camera is, and one frame's walk with the eye following the feet.
+// The walking visitor in a user's building: the body put at the start or where the free camera
+// is, and one frame's walk with the eye following the feet.
 #include "app/building.h"
 
 #include "app/callbacks.h"
@@ -10,22 +10,6 @@
 const char* const FELL_OUT_MESSAGE = "Fell out of the building: back at the start";
 
 namespace {
-
-// Every corner of every surface, three to a triangle, counted before anything is allocated.
-std::vector<Vec3> buildingCorners()
-{
-    std::size_t count = 0;
-    for (const BuildingSurface& surface : building.surfaces)
-        count += surface.positions.size() / 9 * 3;
-    std::vector<Vec3> corners;
-    corners.reserve(count);
-    for (const BuildingSurface& surface : building.surfaces)
-        for (std::size_t i = 0; i < surface.positions.size() / 9 * 9; i += 3) {
-            const float* p = &surface.positions[i];
-            corners.push_back(Vec3(p[0], p[1], p[2]));
-        }
-    return corners;
-}
 
 // The walk the keys ask for this frame: forward along the view as seen from above (looking
 // up or down does not slow the visitor), sideways along the camera's side.
@@ -40,7 +24,7 @@ Vec3 wishedWalk(float step)
 
 void cameraToVisitor()
 {
-    const Vec3 move = buildingVisitor.feet + Vec3(0.0f, EYE_HEIGHT, 0.0f) - camera.position;
+    const Vec3 move = buildingVisitor.eye() - camera.position;
     camera.position = camera.position + move;
     camera.viewPoint = camera.viewPoint + move;
 }
@@ -49,7 +33,6 @@ void cameraToVisitor()
 
 void prepareWalking()
 {
-    buildingFaces.build(buildingCorners());
     resetVisitor();
     solidWalls = true;
     // The near plane follows solid walls, as the key c has it.

@@ -3,6 +3,7 @@
 // it needs no window; drawing it does, and is apart (building/draw).
 #pragma once
 
+#include "collision/TriangleGrid.h"
 #include "math/Vec3.h"
 #include "picture/Image.h"
 
@@ -50,4 +51,7 @@ struct Building {
     Vec3 low, high;      // the bounds of every corner, in our units
     BuildingStart start;
     std::vector<std::string> warnings;  // one line each, with what to do
+    // Every face, indexed once when the building is read (BuildingFaces.h): what the visitor
+    // walks on and against, and what the start and the checker measure it by.
+    TriangleGrid faces;
 };

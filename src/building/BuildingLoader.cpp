@@ -1,5 +1,6 @@
 #include "building/BuildingLoader.h"
 
+#include "building/BuildingFaces.h"
 #include "building/BuildingPictures.h"
 #include "building/BuildingStart.h"
 #include "building/BuildingUnits.h"
@@ -55,6 +56,7 @@ BuildingLoad loadBuilding(const std::string& path, const BuildingOptions& option
     }
     dropUnusedLastMaterial(read.building);
     loadBuildingPictures(read.building, folderOf(path), format != "Wavefront OBJ", options.announce);
+    indexFaces(read.building);
     chooseStart(read.building, read.mark);
     load.building = std::move(read.building);
     if (options.announce)

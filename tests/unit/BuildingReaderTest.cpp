@@ -306,7 +306,7 @@ TEST(BuildingReader, WithoutAStartObjectTheVisitorStandsClearOnTheLowestFloor)
     const BuildingLoad load = loadBuilding(folder + "test-building.obj", quiet);
     ASSERT_TRUE(load.ok()) << load.failure;
     const BuildingStart& start = load.building.start;
-    EXPECT_EQ(start.reason, "a clear place on the lowest large floor, near the building's middle");
+    EXPECT_EQ(start.reason, "a clear place on the largest floor, near the building's middle");
     EXPECT_NEAR(start.eye.y, 1.6f * UNITS_PER_METRE, 1e-4f);
     EXPECT_FALSE(bodyBlocked(load.building, start.eye));
     const Vec3 inTheWall(3.0f * UNITS_PER_METRE, 1.6f * UNITS_PER_METRE, tb::INNER_WALL_Z * UNITS_PER_METRE);
