@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/switches.h"
 #include "app/visitor.h"
+#include "building/DoorMotion.h"
 
 const char* const FELL_OUT_MESSAGE = "Fell out of the building: back at the start";
 
@@ -57,7 +58,9 @@ void visitorFromCamera()
 void walkInBuilding(float speedFactor)
 {
     // The hall's pace: 0.15 units in a sixtieth of a second.
-    walkVisitor(buildingVisitor, buildingFaces, wishedWalk(speedFactor * 0.15f), speedFactor / 60.0f);
+    const Vec3 wish = wishedWalk(speedFactor * 0.15f);
+    walkVisitor(buildingVisitor, buildingFaces, wish, speedFactor / 60.0f);
+    moveDoors(building.doors, buildingVisitor.feet, wish, speedFactor / 60.0f);
     if (buildingVisitor.feet.y < building.low.y - FALL_OUT_DEPTH) {
         returnHome();
         overlay.setMessage(FELL_OUT_MESSAGE);
