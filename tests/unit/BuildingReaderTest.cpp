@@ -4,6 +4,7 @@
 #include "building/BuildingLoader.h"
 #include "building/BuildingStart.h"
 #include "building/PolygonTriangulation.h"
+#include "collision/RayCast.h"
 #include "test_building.h"
 
 #include <gtest/gtest.h>
@@ -292,8 +293,9 @@ TEST(BuildingReader, AFieldPastWhatTheFileHoldsIsRefusedByName)
     fs::remove_all(folder);
 }
 
-// Without a camera or a start object the visitor stands on the ground floor near the middle,
-// where its body crosses nothing; standing in the wall with the doorway it would.
+// Without a camera or a start object the visitor stands on the ground floor where it sees the
+// most, its body crossing nothing (standing in the wall with the doorway it would), looking along
+// its longest clear line of sight, at nothing nearer than 2 m.
 TEST(BuildingReader, WithoutAStartObjectTheVisitorStandsClearOnTheLowestFloor)
 {
     const std::string folder = writtenBuilding();
@@ -306,9 +308,20 @@ TEST(BuildingReader, WithoutAStartObjectTheVisitorStandsClearOnTheLowestFloor)
     const BuildingLoad load = loadBuilding(folder + "test-building.obj", quiet);
     ASSERT_TRUE(load.ok()) << load.failure;
     const BuildingStart& start = load.building.start;
-    EXPECT_EQ(start.reason, "a clear place on the largest floor, near the building's middle");
+    EXPECT_EQ(start.reason.rfind("the clear place on the largest floor that sees the most around it, looking along its "
+                                 "longest clear line of sight (", 0), 0u) << start.reason;
     EXPECT_NEAR(start.eye.y, 1.6f * UNITS_PER_METRE, 1e-4f);
     EXPECT_FALSE(bodyBlocked(load.building, start.eye));
+    const auto sight = [&](Vec3 direction) {
+        const float far = 40.0f * UNITS_PER_METRE;
+        return std::min(1.0f, firstHit(load.building.faces, start.eye, start.eye + direction.normalized() * far)) * far;
+    };
+    const float ahead = sight(start.lookAt - start.eye);
+    EXPECT_GT(ahead, 2.0f * UNITS_PER_METRE) << "a face within 2 m in front of the eye";
+    for (int degrees = 0; degrees < 360; degrees += 5) {
+        const float a = float(degrees) * 0.0174533f;
+        EXPECT_LE(sight(Vec3(std::cos(a), 0.0f, std::sin(a))), ahead * 1.1f) << "a longer view at " << degrees << " degrees";
+    }
     const Vec3 inTheWall(3.0f * UNITS_PER_METRE, 1.6f * UNITS_PER_METRE, tb::INNER_WALL_Z * UNITS_PER_METRE);
     EXPECT_TRUE(bodyBlocked(load.building, inTheWall));
     const Vec3 inTheDoorway((tb::DOOR_X0 + tb::DOOR_WIDTH / 2) * UNITS_PER_METRE, inTheWall.y, inTheWall.z);
