@@ -4,6 +4,7 @@
 #include "building/BuildingStart.h"
 #include "building/BuildingUnits.h"
 #include "check/DoorsCheck.h"
+#include "check/ReachCheck.h"
 
 #include <cstdio>
 
@@ -69,6 +70,7 @@ void addFacts(const Building& building, FileReport& report)
     report.facts.push_back("the visitor starts at " + placeText(building.start.eye) + " (the eye), looking towards " +
                            placeText(building.start.lookAt));
     report.facts.push_back("because that is " + building.start.reason);
+    addReachFacts(building, report);
 }
 
 std::string remedyFor(const std::string& warning)

@@ -2,6 +2,7 @@
 // from the glTF binary file and from the OBJ file, and the units and axes the options ask for;
 // faces cut into triangles; what small glTF files make, and the fields past their data refused.
 #include "building/BuildingLoader.h"
+#include "building/BuildingReach.h"
 #include "building/BuildingStart.h"
 #include "building/PolygonTriangulation.h"
 #include "collision/RayCast.h"
@@ -326,6 +327,32 @@ TEST(BuildingReader, WithoutAStartObjectTheVisitorStandsClearOnTheLowestFloor)
     EXPECT_TRUE(bodyBlocked(load.building, inTheWall));
     const Vec3 inTheDoorway((tb::DOOR_X0 + tb::DOOR_WIDTH / 2) * UNITS_PER_METRE, inTheWall.y, inTheWall.z);
     EXPECT_FALSE(bodyBlocked(load.building, inTheDoorway));
+    fs::remove_all(folder);
+}
+
+// Walking everywhere from the start by the walker's rules: the ground floor and, up the stair,
+// the upper one; the top of the 0.45 m ledge is floor a visitor never steps onto.
+TEST(BuildingReader, TheVisitorReachesBothStoreysButNotTheLedgeTop)
+{
+    const std::string folder = writtenBuilding();
+    BuildingOptions quiet;
+    quiet.announce = false;
+    const BuildingLoad load = loadBuilding(folder + "test-building.glb", quiet);
+    ASSERT_TRUE(load.ok()) << load.failure;
+    const BuildingReach reach = walkEverywhere(load.building, [](std::size_t) {});
+    const float squareMetre = UNITS_PER_METRE * UNITS_PER_METRE;
+    ASSERT_EQ(reach.storeys.size(), 2u);
+    EXPECT_NEAR(reach.storeys[0].height, 0.0f, 0.01f);
+    EXPECT_NEAR(reach.storeys[1].height, tb::STOREY_HEIGHT * UNITS_PER_METRE, 0.3f);
+    const float upper = (tb::WIDTH - tb::UPPER_FLOOR_X0) * tb::UPPER_FLOOR_Z1;
+    EXPECT_GT(reach.storeys[0].reached / squareMetre, 0.75f * (tb::WIDTH * tb::DEPTH - upper));
+    EXPECT_GT(reach.storeys[1].reached / squareMetre, 0.75f * upper);
+    EXPECT_LT(reach.storeys[1].unreached / squareMetre, 1.0f);
+    EXPECT_NEAR(reach.storeys[0].unreached / squareMetre, tb::LEDGE_SIZE * tb::LEDGE_SIZE, 1.0f);
+    const Vec3 ledge = reach.storeys[0].unreachedAt / UNITS_PER_METRE;
+    EXPECT_NEAR(ledge.x, tb::LEDGE_X0 + tb::LEDGE_SIZE / 2, 0.2f);
+    EXPECT_NEAR(ledge.y, tb::LEDGE_HEIGHT, 0.05f);
+    EXPECT_NEAR(ledge.z, tb::LEDGE_Z0 + tb::LEDGE_SIZE / 2, 0.2f);
     fs::remove_all(folder);
 }
 

@@ -1,0 +1,181 @@
+#include "building/BuildingReach.h"
+
+#include "collision/Walker.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <deque>
+#include <map>
+#include <unordered_map>
+
+namespace {
+
+constexpr float CELL = 0.25f * 2.5f;        // the places' spacing
+constexpr float LAYER = 0.1f * 2.5f;        // heights closer than this are one place
+constexpr float STEP_SECONDS = 1.0f / 15.0f;  // a step to the next place, at the walking pace
+constexpr int MOST_SETTLE_FRAMES = 180;     // falling from a ledge: three seconds at most
+constexpr float LEAST_STOREY_SHARE = 0.1f;  // of the largest floor: a storey's floor at least
+constexpr float STOREY_AREA = 4.0f * 2.5f * 2.5f;  // and 4 m²
+
+using Key = std::int64_t;
+
+struct Cell {
+    long x, z, y;
+    Key key() const { return (Key(x & 0xFFFFF) << 40) | (Key(z & 0xFFFFF) << 20) | Key(y & 0xFFFFF); }
+};
+
+Cell cellOf(Vec3 feet)
+{
+    return {std::lround(std::floor(feet.x / CELL)), std::lround(std::floor(feet.z / CELL)), std::lround(feet.y / LAYER)};
+}
+
+// The visitor after walking towards `target` and coming to rest; false when it fell out.
+bool stepTowards(const Building& building, Visitor& visitor, Vec3 target)
+{
+    const Vec3 wish(target.x - visitor.feet.x, 0.0f, target.z - visitor.feet.z);
+    walkVisitor(visitor, building.faces, wish, STEP_SECONDS);
+    for (int frame = 0; frame < MOST_SETTLE_FRAMES && !visitor.onFloor; ++frame)
+        walkVisitor(visitor, building.faces, Vec3(), 1.0f / 60.0f);
+    return visitor.onFloor && visitor.feet.y > building.low.y - 1.0f;
+}
+
+// Every place the visitor walks to from the start, by its cell.
+std::unordered_map<Key, Vec3> flood(const Building& building, const std::function<void(std::size_t)>& progress)
+{
+    std::unordered_map<Key, Vec3> reached;
+    std::deque<Visitor> open;
+    const Visitor start = placeVisitor(building.faces, building.start.eye - Vec3(0.0f, EYE_HEIGHT, 0.0f));
+    if (!start.onFloor)
+        return reached;
+    reached.emplace(cellOf(start.feet).key(), start.feet);
+    open.push_back(start);
+    auto told = std::chrono::steady_clock::now();
+    while (!open.empty()) {
+        const Visitor from = open.front();
+        open.pop_front();
+        const Cell here = cellOf(from.feet);
+        // The four neighbours: a walk at a slant is steps along these, the walker sliding the same.
+        for (const auto& d : {std::make_pair(1L, 0L), std::make_pair(-1L, 0L), std::make_pair(0L, 1L), std::make_pair(0L, -1L)}) {
+            Visitor next = from;
+            const Vec3 target((float(here.x + d.first) + 0.5f) * CELL, 0.0f, (float(here.z + d.second) + 0.5f) * CELL);
+            if (stepTowards(building, next, target) && reached.emplace(cellOf(next.feet).key(), next.feet).second)
+                open.push_back(next);
+        }
+        if (std::chrono::steady_clock::now() - told > std::chrono::seconds(1)) {
+            told = std::chrono::steady_clock::now();
+            progress(reached.size());
+        }
+    }
+    return reached;
+}
+
+// Every place a visitor could stand, whether reached or not, by its cell.
+std::unordered_map<Key, Vec3> standingPlaces(const Building& building)
+{
+    std::unordered_map<Key, Vec3> places;
+    const long x0 = std::lround(std::floor(building.low.x / CELL)), x1 = std::lround(std::floor(building.high.x / CELL));
+    const long z0 = std::lround(std::floor(building.low.z / CELL)), z1 = std::lround(std::floor(building.high.z / CELL));
+    for (long x = x0; x <= x1; ++x)
+        for (long z = z0; z <= z1; ++z) {
+            const float px = (float(x) + 0.5f) * CELL, pz = (float(z) + 0.5f) * CELL;
+            float top = building.high.y + 1.0f, floor;
+            while (standingFloor(building.faces, px, pz, top, building.low.y - 1.0f, floor)) {
+                if (bodyFits(building.faces, Vec3(px, floor, pz)))
+                    places.emplace(cellOf(Vec3(px, floor, pz)).key(), Vec3(px, floor, pz));
+                top = floor - STEP_HEIGHT - 1e-3f;
+            }
+        }
+    return places;
+}
+
+// The storeys' floor heights: heights (to a tenth of a metre) holding a large part of the floor.
+std::vector<float> storeyHeights(const std::unordered_map<Key, Vec3>& places)
+{
+    std::map<long, std::size_t> byHeight;
+    std::size_t largest = 0;
+    for (const auto& place : places)
+        largest = std::max(largest, ++byHeight[std::lround(place.second.y / LAYER)]);
+    std::vector<float> heights;
+    for (const auto& layer : byHeight)
+        if (float(layer.second) >= LEAST_STOREY_SHARE * float(largest) && float(layer.second) * CELL * CELL >= STOREY_AREA &&
+            (heights.empty() || float(layer.first) * LAYER - heights.back() > STEP_HEIGHT))
+            heights.push_back(float(layer.first) * LAYER);
+    return heights;
+}
+
+// The storey a place belongs to: the highest whose floor is at most a step above it.
+std::size_t storeyOf(const std::vector<float>& heights, float y)
+{
+    std::size_t storey = 0;
+    while (storey + 1 < heights.size() && heights[storey + 1] <= y + STEP_HEIGHT)
+        ++storey;
+    return storey;
+}
+
+// The middle of the largest piece of unreached places on a storey (neighbouring cells joined).
+Vec3 largestPiece(const std::vector<Vec3>& cells)
+{
+    std::map<std::pair<long, long>, std::size_t> index;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        index[{cellOf(cells[i]).x, cellOf(cells[i]).z}] = i;
+    std::vector<bool> seen(cells.size(), false);
+    Vec3 best;
+    std::size_t bestSize = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (seen[i])
+            continue;
+        std::vector<std::size_t> piece = {i};
+        seen[i] = true;
+        Vec3 sum;
+        for (std::size_t k = 0; k < piece.size(); ++k) {
+            const Cell c = cellOf(cells[piece[k]]);
+            sum = sum + cells[piece[k]];
+            for (const auto& d : {std::make_pair(1L, 0L), std::make_pair(-1L, 0L), std::make_pair(0L, 1L), std::make_pair(0L, -1L)}) {
+                const auto at = index.find({c.x + d.first, c.z + d.second});
+                if (at != index.end() && !seen[at->second]) {
+                    seen[at->second] = true;
+                    piece.push_back(at->second);
+                }
+            }
+        }
+        if (piece.size() > bestSize) {
+            bestSize = piece.size();
+            best = sum / float(piece.size());
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+BuildingReach walkEverywhere(const Building& building, const std::function<void(std::size_t)>& progress)
+{
+    const auto began = std::chrono::steady_clock::now();
+    BuildingReach reach;
+    const std::unordered_map<Key, Vec3> reached = flood(building, progress);
+    std::unordered_map<Key, Vec3> places = standingPlaces(building);
+    for (const auto& place : reached)
+        places.emplace(place);
+    const std::vector<float> heights = storeyHeights(places);
+    reach.places = reached.size();
+    if (heights.empty())
+        return reach;
+    reach.storeys.resize(heights.size());
+    std::vector<std::vector<Vec3>> unreached(heights.size());
+    for (std::size_t s = 0; s < heights.size(); ++s)
+        reach.storeys[s].height = heights[s];
+    for (const auto& place : places) {
+        const std::size_t s = storeyOf(heights, place.second.y);
+        if (reached.count(place.first))
+            reach.storeys[s].reached += CELL * CELL;
+        else
+            unreached[s].push_back(place.second);
+    }
+    for (std::size_t s = 0; s < heights.size(); ++s) {
+        reach.storeys[s].unreached = float(unreached[s].size()) * CELL * CELL;
+        reach.storeys[s].unreachedAt = largestPiece(unreached[s]);
+    }
+    reach.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    return reach;
+}
