@@ -29,16 +29,26 @@ struct Measure {
     double area = 0;  // square metres
 };
 
+void add(Measure& m, const BuildingSurface& surface)
+{
+    for (std::size_t i = 0; i + 8 < surface.positions.size(); i += 9) {
+        const float* p = surface.positions.data() + i;
+        const Vec3 a(p[0], p[1], p[2]), b(p[3], p[4], p[5]), c(p[6], p[7], p[8]);
+        m.area += double((b - a).cross(c - a).length()) / 2 / (UNITS_PER_METRE * UNITS_PER_METRE);
+        ++m.triangles;
+    }
+}
+
+// Every triangle, the doors' leaves' too.
 Measure measure(const Building& building)
 {
     Measure m;
     for (const BuildingSurface& surface : building.surfaces)
-        for (std::size_t i = 0; i + 8 < surface.positions.size(); i += 9) {
-            const float* p = surface.positions.data() + i;
-            const Vec3 a(p[0], p[1], p[2]), b(p[3], p[4], p[5]), c(p[6], p[7], p[8]);
-            m.area += double((b - a).cross(c - a).length()) / 2 / (UNITS_PER_METRE * UNITS_PER_METRE);
-            ++m.triangles;
-        }
+        add(m, surface);
+    for (const BuildingDoor& door : building.doors)
+        for (const DoorLeaf& leaf : door.leaves)
+            for (const BuildingSurface& surface : leaf.surfaces)
+                add(m, surface);
     return m;
 }
 
@@ -330,15 +340,23 @@ TEST(BuildingReader, WithoutAStartObjectTheVisitorStandsClearOnTheLowestFloor)
     fs::remove_all(folder);
 }
 
-// Walking everywhere from the start by the walker's rules: the ground floor and, up the stair,
-// the upper one; the top of the 0.45 m ledge is floor a visitor never steps onto.
-TEST(BuildingReader, TheVisitorReachesBothStoreysButNotTheLedgeTop)
+// Walking everywhere from the start by the walker's rules: the ground floor, through the closed
+// door named in German, and, up the stair, the upper one; the top of the 0.45 m ledge is floor a
+// visitor never steps onto. The wardrobe's door leads nowhere and stays shut.
+TEST(BuildingReader, TheVisitorReachesBothStoreysAndThroughTheDoorButNotTheLedgeTop)
 {
     const std::string folder = writtenBuilding();
     BuildingOptions quiet;
     quiet.announce = false;
     const BuildingLoad load = loadBuilding(folder + "test-building.glb", quiet);
     ASSERT_TRUE(load.ok()) << load.failure;
+    ASSERT_EQ(load.building.doors.size(), 1u);
+    EXPECT_EQ(load.building.doors[0].name, tb::DOOR_NAME);
+    ASSERT_EQ(load.building.doors[0].leaves.size(), 1u);
+    EXPECT_NEAR(load.building.doors[0].leaves[0].width, tb::DOOR_WIDTH * UNITS_PER_METRE, 0.01f);
+    ASSERT_EQ(load.building.shutDoors.size(), 1u);
+    EXPECT_EQ(load.building.shutDoors[0].name, tb::WARDROBE_NAME);
+    EXPECT_EQ(load.building.shutDoors[0].why, "no floor within a step of its foot with room for a person on both sides of it");
     const BuildingReach reach = walkEverywhere(load.building, [](std::size_t) {});
     const float squareMetre = UNITS_PER_METRE * UNITS_PER_METRE;
     ASSERT_EQ(reach.storeys.size(), 2u);
