@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr float CELL = 0.25f * 2.5f;        // the places' spacing
+constexpr float LEAST_CELL = 0.25f * 2.5f;  // the places' spacing, wider where a plan is too large
+constexpr float MOST_CELLS = 40000.0f;      // for its floors to be walked in a few seconds
 constexpr float LAYER = 0.1f * 2.5f;        // heights closer than this are one place
 constexpr float STEP_SECONDS = 1.0f / 15.0f;  // a step to the next place, at the walking pace
 constexpr int MOST_SETTLE_FRAMES = 180;     // falling from a ledge: three seconds at most
@@ -25,9 +26,19 @@ struct Cell {
     Key key() const { return (Key(x & 0xFFFFF) << 40) | (Key(z & 0xFFFFF) << 20) | Key(y & 0xFFFFF); }
 };
 
+// The places' spacing for this building: a quarter of a metre, or wider for a plan of over
+// MOST_CELLS of those (a town), so that walking it takes seconds.
+float cellSize = LEAST_CELL;  // set for the building walked
+
+float cellFor(const Building& building)
+{
+    const Vec3 size = building.high - building.low;
+    return std::max(LEAST_CELL, std::sqrt(std::max(0.0f, size.x * size.z) / MOST_CELLS));
+}
+
 Cell cellOf(Vec3 feet)
 {
-    return {std::lround(std::floor(feet.x / CELL)), std::lround(std::floor(feet.z / CELL)), std::lround(feet.y / LAYER)};
+    return {std::lround(std::floor(feet.x / cellSize)), std::lround(std::floor(feet.z / cellSize)), std::lround(feet.y / LAYER)};
 }
 
 // The visitor after walking towards `target` and coming to rest; false when it fell out.
@@ -58,7 +69,7 @@ std::unordered_map<Key, Vec3> flood(const Building& building, const std::functio
         // The four neighbours: a walk at a slant is steps along these, the walker sliding the same.
         for (const auto& d : {std::make_pair(1L, 0L), std::make_pair(-1L, 0L), std::make_pair(0L, 1L), std::make_pair(0L, -1L)}) {
             Visitor next = from;
-            const Vec3 target((float(here.x + d.first) + 0.5f) * CELL, 0.0f, (float(here.z + d.second) + 0.5f) * CELL);
+            const Vec3 target((float(here.x + d.first) + 0.5f) * cellSize, 0.0f, (float(here.z + d.second) + 0.5f) * cellSize);
             if (stepTowards(building, next, target) && reached.emplace(cellOf(next.feet).key(), next.feet).second)
                 open.push_back(next);
         }
@@ -74,11 +85,11 @@ std::unordered_map<Key, Vec3> flood(const Building& building, const std::functio
 std::unordered_map<Key, Vec3> standingPlaces(const Building& building)
 {
     std::unordered_map<Key, Vec3> places;
-    const long x0 = std::lround(std::floor(building.low.x / CELL)), x1 = std::lround(std::floor(building.high.x / CELL));
-    const long z0 = std::lround(std::floor(building.low.z / CELL)), z1 = std::lround(std::floor(building.high.z / CELL));
+    const long x0 = std::lround(std::floor(building.low.x / cellSize)), x1 = std::lround(std::floor(building.high.x / cellSize));
+    const long z0 = std::lround(std::floor(building.low.z / cellSize)), z1 = std::lround(std::floor(building.high.z / cellSize));
     for (long x = x0; x <= x1; ++x)
         for (long z = z0; z <= z1; ++z) {
-            const float px = (float(x) + 0.5f) * CELL, pz = (float(z) + 0.5f) * CELL;
+            const float px = (float(x) + 0.5f) * cellSize, pz = (float(z) + 0.5f) * cellSize;
             float top = building.high.y + 1.0f, floor;
             while (standingFloor(building.faces, px, pz, top, building.low.y - 1.0f, floor)) {
                 if (bodyFits(building.faces, Vec3(px, floor, pz)))
@@ -98,7 +109,7 @@ std::vector<float> storeyHeights(const std::unordered_map<Key, Vec3>& places)
         largest = std::max(largest, ++byHeight[std::lround(place.second.y / LAYER)]);
     std::vector<float> heights;
     for (const auto& layer : byHeight)
-        if (float(layer.second) >= LEAST_STOREY_SHARE * float(largest) && float(layer.second) * CELL * CELL >= STOREY_AREA &&
+        if (float(layer.second) >= LEAST_STOREY_SHARE * float(largest) && float(layer.second) * cellSize * cellSize >= STOREY_AREA &&
             (heights.empty() || float(layer.first) * LAYER - heights.back() > STEP_HEIGHT))
             heights.push_back(float(layer.first) * LAYER);
     return heights;
@@ -152,7 +163,9 @@ Vec3 largestPiece(const std::vector<Vec3>& cells)
 BuildingReach walkEverywhere(const Building& building, const std::function<void(std::size_t)>& progress)
 {
     const auto began = std::chrono::steady_clock::now();
+    cellSize = cellFor(building);
     BuildingReach reach;
+    reach.spacing = cellSize;
     const std::unordered_map<Key, Vec3> reached = flood(building, progress);
     std::unordered_map<Key, Vec3> places = standingPlaces(building);
     for (const auto& place : reached)
@@ -168,12 +181,12 @@ BuildingReach walkEverywhere(const Building& building, const std::function<void(
     for (const auto& place : places) {
         const std::size_t s = storeyOf(heights, place.second.y);
         if (reached.count(place.first))
-            reach.storeys[s].reached += CELL * CELL;
+            reach.storeys[s].reached += cellSize * cellSize;
         else
             unreached[s].push_back(place.second);
     }
     for (std::size_t s = 0; s < heights.size(); ++s) {
-        reach.storeys[s].unreached = float(unreached[s].size()) * CELL * CELL;
+        reach.storeys[s].unreached = float(unreached[s].size()) * cellSize * cellSize;
         reach.storeys[s].unreachedAt = largestPiece(unreached[s]);
     }
     reach.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();

@@ -19,6 +19,7 @@ struct StoreyReach {
 struct BuildingReach {
     std::vector<StoreyReach> storeys;  // the lowest first
     std::size_t places = 0;            // walked to
+    float spacing = 0.0f;              // between them: 0.25 m, more in a plan larger than a house's
     double seconds = 0.0;
 };
 

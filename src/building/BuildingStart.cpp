@@ -13,9 +13,12 @@ namespace {
 
 // The places looked at for a floor are at most this many along each side of the plan.
 constexpr int PLACES_ACROSS = 64;
-// Of those, at most about this many are judged by their view, along this many level headings.
-constexpr std::size_t VIEW_PLACES = 128;
-constexpr int VIEW_HEADINGS = 48;
+// Of those, at most about this many are judged by their view, along this many level headings,
+// each as far as this (15 m): a room is judged by what lies nearer, and a line of sight costs
+// the more the farther it reaches.
+constexpr std::size_t VIEW_PLACES = 32;
+constexpr int VIEW_HEADINGS = 24;
+constexpr float FARTHEST_SIGHT = 15.0f * 2.5f;
 
 Vec3 horizontal(Vec3 v)
 {
@@ -85,7 +88,7 @@ bool indoors(const Building& building, Vec3 feet, const View& view, float reach)
 // there are such places, as the garden round a house sees more than any room.
 Vec3 widestView(const Building& building, const std::vector<Vec3>& places, View& best)
 {
-    const float reach = (building.high - building.low).length();
+    const float reach = std::min(FARTHEST_SIGHT, (building.high - building.low).length());
     const std::size_t stride = std::max<std::size_t>(1, places.size() / VIEW_PLACES);
     Vec3 chosen = places.front();
     best = View();

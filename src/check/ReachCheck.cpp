@@ -35,8 +35,9 @@ void addReachFacts(const Building& building, FileReport& report)
     const BuildingReach reach = walkEverywhere(building, [](std::size_t places) {
         std::fprintf(stderr, "walking the building from the start: %zu places so far\n", places);
     });
-    report.facts.push_back("walking from the start the visitor reaches " + counted(long(reach.places), "place") +
-                           " a quarter of a metre apart (" + number("%.1f", reach.seconds) + " s):");
+    report.facts.push_back("walking from the start the visitor reaches " + counted(long(reach.places), "place") + " " +
+                           number("%.2f", double(reach.spacing / UNITS_PER_METRE)) + " m apart (" +
+                           number("%.1f", reach.seconds) + " s):");
     for (const StoreyReach& storey : reach.storeys) {
         report.facts.push_back(storeyText(storey));
         if (storey.reached / SQUARE_METRE < NOTICED && storey.unreached / SQUARE_METRE >= NOTICED)
