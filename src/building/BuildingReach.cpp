@@ -12,10 +12,9 @@
 namespace {
 
 constexpr float LEAST_CELL = 0.25f * 2.5f;  // the places' spacing, wider where a plan is too large
-constexpr float MOST_CELLS = 40000.0f;      // for its floors to be walked in a few seconds
+constexpr float MOST_CELLS = 30000.0f;      // places walked to: a few seconds
 constexpr float LAYER = 0.1f * 2.5f;        // heights closer than this are one place
 constexpr float STEP_SECONDS = 1.0f / 15.0f;  // a step to the next place, at the walking pace
-constexpr int MOST_SETTLE_FRAMES = 180;     // falling from a ledge: three seconds at most
 constexpr float LEAST_STOREY_SHARE = 0.1f;  // of the largest floor: a storey's floor at least
 constexpr float STOREY_AREA = 4.0f * 2.5f * 2.5f;  // and 4 m²
 
@@ -26,14 +25,35 @@ struct Cell {
     Key key() const { return (Key(x & 0xFFFFF) << 40) | (Key(z & 0xFFFFF) << 20) | Key(y & 0xFFFFF); }
 };
 
-// The places' spacing for this building: a quarter of a metre, or wider for a plan of over
-// MOST_CELLS of those (a town), so that walking it takes seconds.
 float cellSize = LEAST_CELL;  // set for the building walked
 
+// How many places to stand on at `across` x `across` columns over the plan, at all heights.
+std::size_t standingCount(const Building& building, int across)
+{
+    std::size_t count = 0;
+    const Vec3 size = building.high - building.low;
+    for (int i = 0; i < across; ++i)
+        for (int k = 0; k < across; ++k) {
+            const float x = building.low.x + size.x * (float(i) + 0.5f) / float(across);
+            const float z = building.low.z + size.z * (float(k) + 0.5f) / float(across);
+            float top = building.high.y + 1.0f, floor;
+            while (standingFloor(building.faces, x, z, top, building.low.y - 1.0f, floor)) {
+                count += bodyFits(building.faces, Vec3(x, floor, z)) ? 1 : 0;
+                top = floor - STEP_HEIGHT - 1e-3f;
+            }
+        }
+    return count;
+}
+
+// The places' spacing for this building: a quarter of a metre, or wider where its floors, on
+// all storeys, would hold more than MOST_CELLS of those (a town), so that walking it takes seconds.
 float cellFor(const Building& building)
 {
+    constexpr int SAMPLE = 64;
     const Vec3 size = building.high - building.low;
-    return std::max(LEAST_CELL, std::sqrt(std::max(0.0f, size.x * size.z) / MOST_CELLS));
+    const float columns = std::max(0.0f, size.x * size.z) / (LEAST_CELL * LEAST_CELL);
+    const float places = float(standingCount(building, SAMPLE)) * columns / float(SAMPLE * SAMPLE);
+    return LEAST_CELL * std::sqrt(std::max(1.0f, places / MOST_CELLS));
 }
 
 Cell cellOf(Vec3 feet)
@@ -41,14 +61,17 @@ Cell cellOf(Vec3 feet)
     return {std::lround(std::floor(feet.x / cellSize)), std::lround(std::floor(feet.z / cellSize)), std::lround(feet.y / LAYER)};
 }
 
-// The visitor after walking towards `target` and coming to rest; false when it fell out.
+// The visitor after walking towards `target` and coming to rest; false when it fell out. Off
+// an edge it falls straight down onto the floor below, as it does standing still.
 bool stepTowards(const Building& building, Visitor& visitor, Vec3 target)
 {
     const Vec3 wish(target.x - visitor.feet.x, 0.0f, target.z - visitor.feet.z);
     walkVisitor(visitor, building.faces, wish, STEP_SECONDS);
-    for (int frame = 0; frame < MOST_SETTLE_FRAMES && !visitor.onFloor; ++frame)
-        walkVisitor(visitor, building.faces, Vec3(), 1.0f / 60.0f);
-    return visitor.onFloor && visitor.feet.y > building.low.y - 1.0f;
+    float floor;
+    if (!visitor.onFloor && standingFloor(building.faces, visitor.feet.x, visitor.feet.z, visitor.feet.y,
+                                          building.low.y - 1.0f, floor))
+        visitor = placeVisitor(building.faces, Vec3(visitor.feet.x, floor, visitor.feet.z));
+    return visitor.onFloor;
 }
 
 // Every place the visitor walks to from the start, by its cell.
