@@ -7,6 +7,7 @@
 #include "app/scene.h"
 #include "app/switches.h"
 #include "building/BuildingSpot.h"
+#include "building/draw/SkyDraw.h"
 #include "collision/Slide.h"
 
 #include <cmath>
@@ -14,7 +15,7 @@
 
 Building building;
 BuildingDrawing buildingDrawing;
-TriangleGrid buildingFaces;
+TriangleGrid& buildingFaces = building.faces;
 Visitor buildingVisitor;
 
 const char* const ROOMS_ONLY_IN_HALL = "The seven rooms belong to our hall; your building stays as you made it.";
@@ -81,8 +82,12 @@ public:
         const double reach = 1.5 * (static_cast<double>(size.length()) + (building.start.eye - middle).length());
         return std::isfinite(reach) && reach > 100.0 ? reach : 100.0;
     }
-    // The opaque and cut-out surfaces.
-    void drawSolid() override { buildingDrawing.drawSolid(building); }
+    // The sky round it, then its opaque and cut-out surfaces.
+    void drawSolid() override
+    {
+        drawSky(camera.position);
+        buildingDrawing.drawSolid(building);
+    }
     // Glass, farthest first.
     void drawSeeThrough() override { buildingDrawing.drawSeeThrough(building, camera.position); }
     void walk(float speedFactor) override { walkInBuilding(speedFactor); }

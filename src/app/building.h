@@ -10,8 +10,9 @@
 extern Building building;
 // Its textures and baked light, made once when it is set up.
 extern BuildingDrawing buildingDrawing;
-// The index of its faces, built once when it is set up, and the visitor's body that walks them.
-extern TriangleGrid buildingFaces;
+// The index of its faces (building.faces, made when it was read), and the visitor's body that
+// walks them.
+extern TriangleGrid& buildingFaces;
 extern Visitor buildingVisitor;
 
 // A building read while the program runs replaces our hall or the building shown: the old
@@ -26,8 +27,8 @@ extern const char* const ROOMS_ONLY_IN_HALL;
 constexpr float FALL_OUT_DEPTH = 25.0f;
 extern const char* const FELL_OUT_MESSAGE;
 
-// Once, at the end of the building's set-up: indexes its faces, stands the visitor at the
-// start, and turns solid walls on, which mean walking there.
+// Once, at the end of the building's set-up: stands the visitor at the start, and turns solid
+// walls on, which mean walking there.
 void prepareWalking();
 // The visitor back at the building's start (Home, and after a fall out of the building).
 void resetVisitor();

@@ -1,31 +1,16 @@
-// The walking visitor in a user's building: its faces indexed once, the body put at the start
-// or where the free camera is, and one frame's walk with the eye following the feet.
+// The walking visitor in a user's building: the body put at the start or where the free camera
+// is, and one frame's walk with the eye following the feet.
 #include "app/building.h"
 
 #include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/switches.h"
 #include "app/visitor.h"
+#include "building/DoorMotion.h"
 
 const char* const FELL_OUT_MESSAGE = "Fell out of the building: back at the start";
 
 namespace {
-
-// Every corner of every surface, three to a triangle, counted before anything is allocated.
-std::vector<Vec3> buildingCorners()
-{
-    std::size_t count = 0;
-    for (const BuildingSurface& surface : building.surfaces)
-        count += surface.positions.size() / 9 * 3;
-    std::vector<Vec3> corners;
-    corners.reserve(count);
-    for (const BuildingSurface& surface : building.surfaces)
-        for (std::size_t i = 0; i < surface.positions.size() / 9 * 9; i += 3) {
-            const float* p = &surface.positions[i];
-            corners.push_back(Vec3(p[0], p[1], p[2]));
-        }
-    return corners;
-}
 
 // The walk the keys ask for this frame: forward along the view as seen from above (looking
 // up or down does not slow the visitor), sideways along the camera's side.
@@ -40,7 +25,7 @@ Vec3 wishedWalk(float step)
 
 void cameraToVisitor()
 {
-    const Vec3 move = buildingVisitor.feet + Vec3(0.0f, EYE_HEIGHT, 0.0f) - camera.position;
+    const Vec3 move = buildingVisitor.eye() - camera.position;
     camera.position = camera.position + move;
     camera.viewPoint = camera.viewPoint + move;
 }
@@ -49,7 +34,6 @@ void cameraToVisitor()
 
 void prepareWalking()
 {
-    buildingFaces.build(buildingCorners());
     resetVisitor();
     solidWalls = true;
     // The near plane follows solid walls, as the key c has it.
@@ -74,7 +58,9 @@ void visitorFromCamera()
 void walkInBuilding(float speedFactor)
 {
     // The hall's pace: 0.15 units in a sixtieth of a second.
-    walkVisitor(buildingVisitor, buildingFaces, wishedWalk(speedFactor * 0.15f), speedFactor / 60.0f);
+    const Vec3 wish = wishedWalk(speedFactor * 0.15f);
+    walkVisitor(buildingVisitor, buildingFaces, wish, speedFactor / 60.0f);
+    moveDoors(building.doors, buildingVisitor.feet, wish, speedFactor / 60.0f);
     if (buildingVisitor.feet.y < building.low.y - FALL_OUT_DEPTH) {
         returnHome();
         overlay.setMessage(FELL_OUT_MESSAGE);

@@ -3,9 +3,11 @@
 // it needs no window; drawing it does, and is apart (building/draw).
 #pragma once
 
+#include "collision/TriangleGrid.h"
 #include "math/Vec3.h"
 #include "picture/Image.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,45 @@ struct BuildingSurface {
     // s t per corner for the emissive picture, from the set and transform it names; empty when
     // the material has no emissive picture.
     std::vector<float> emissiveTexCoords;
+    std::vector<std::uint32_t> pieces;  // per triangle: the piece of the file (Building::pieces) it is in
+};
+
+// A piece of the building as the file groups it: a glTF node placing a mesh, or an OBJ object
+// or group. Doors are told by its names.
+struct BuildingPiece {
+    // Its own name, its mesh's (glTF), then those of the nodes it hangs from, the nearest first.
+    std::vector<std::string> names;
+};
+
+// A leaf of a door that opens as the visitor walks into it (BuildingDoors.h): its triangles,
+// taken out of the building's surfaces, and how it moves.
+struct DoorLeaf {
+    std::vector<BuildingSurface> surfaces;  // by material, where the leaf stands closed
+    Vec3 hinge;        // the foot of the edge it turns about, or slides towards
+    Vec3 across;       // level, unit: from that edge to the free edge
+    float width = 0.0f, height = 0.0f, thickness = 0.0f;
+    bool slides = false;  // no handle told which edge its hinges are on
+};
+
+struct BuildingDoor {
+    std::string name;  // the name it was told by; empty when told by its shape
+    std::vector<DoorLeaf> leaves;
+    Vec3 middle;       // of its opening, at the foot of its leaves
+    Vec3 across;       // level, unit, along its width
+    Vec3 normal;       // level, unit, through it
+    float width = 0.0f, height = 0.0f;
+    // How far it is open (0 closed, 1 open) and which way (+1: its leaves move to the side
+    // `normal` points to), as DoorMotion.h moves it.
+    float open = 0.0f;
+    float side = 1.0f;
+};
+
+// Something named as a door that stays shut, with why, for the checker.
+struct ShutDoor {
+    std::string name;
+    Vec3 middle;
+    float width = 0.0f, height = 0.0f;
+    std::string why;
 };
 
 // Where the visitor starts and why: the eye and the point it looks at, in our units.
@@ -65,4 +106,13 @@ struct Building {
     Vec3 low, high;      // the bounds of every corner, in our units
     BuildingStart start;
     std::vector<std::string> warnings;  // one line each, with what to do
+    std::vector<BuildingPiece> pieces;
+    // Meshes of room volumes and openings (IfcSpace, IfcOpeningElement) left out: no surfaces
+    // anyone meets, they would fill the rooms.
+    int volumesLeftOut = 0;
+    std::vector<BuildingDoor> doors;
+    std::vector<ShutDoor> shutDoors;
+    // Every face, indexed once when the building is read (BuildingFaces.h): what the visitor
+    // walks on and against, and what the start and the checker measure it by.
+    TriangleGrid faces;
 };

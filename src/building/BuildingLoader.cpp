@@ -1,5 +1,7 @@
 #include "building/BuildingLoader.h"
 
+#include "building/BuildingDoors.h"
+#include "building/BuildingFaces.h"
 #include "building/BuildingPictures.h"
 #include "building/BuildingStart.h"
 #include "building/BuildingUnits.h"
@@ -55,6 +57,8 @@ BuildingLoad loadBuilding(const std::string& path, const BuildingOptions& option
     }
     dropUnusedLastMaterial(read.building);
     loadBuildingPictures(read.building, folderOf(path), format != "Wavefront OBJ", options.announce);
+    indexFaces(read.building);
+    recognizeDoors(read.building);
     chooseStart(read.building, read.mark);
     load.building = std::move(read.building);
     if (options.announce)

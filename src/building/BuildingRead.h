@@ -40,6 +40,11 @@ BuildingRead readObjBuilding(const std::string& path, bool announce);
 
 // The surface of `material`, made when the first triangle of that material comes.
 BuildingSurface& surfaceOf(Building& building, int material);
+// The triangles added since the last piece was tagged are piece `piece`, appended to the building.
+void tagPiece(Building& building, BuildingPiece piece);
+// Whether a node or object of this name is a room's volume or an opening's (IFC's IfcSpace and
+// IfcOpeningElement as converters write them), not a surface: it is left out.
+bool isVolumeName(const std::string& name);
 // Appends one corner.
 void addCorner(BuildingSurface& surface, Vec3 position, Vec3 normal, float s, float t);
 // The unit normal of the triangle, counter-clockwise seen from the front; zero when it has no area.

@@ -1,112 +1,24 @@
 #include "building/BuildingStart.h"
 
+#include "collision/RayCast.h"
+#include "collision/Walker.h"
 #include "data/FileSearch.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 namespace {
 
-struct Corners {
-    Vec3 p[3];
-};
-
-template <typename Visit>
-void forEachTriangle(const Building& building, Visit visit)
-{
-    for (const BuildingSurface& surface : building.surfaces)
-        for (std::size_t i = 0; i + 8 < surface.positions.size(); i += 9) {
-            const float* f = surface.positions.data() + i;
-            visit(Corners{{Vec3(f[0], f[1], f[2]), Vec3(f[3], f[4], f[5]), Vec3(f[6], f[7], f[8])}});
-        }
-}
-
-// The height where a vertical line through (x, z) meets the triangle, or NaN when it misses.
-float heightAt(const Corners& t, float x, float z)
-{
-    const Vec3 &a = t.p[0], &b = t.p[1], &c = t.p[2];
-    const float d = (b.z - c.z) * (a.x - c.x) + (c.x - b.x) * (a.z - c.z);
-    if (std::fabs(d) < 1e-12f)
-        return NAN;
-    const float u = ((b.z - c.z) * (x - c.x) + (c.x - b.x) * (z - c.z)) / d;
-    const float v = ((c.z - a.z) * (x - c.x) + (a.x - c.x) * (z - c.z)) / d;
-    if (u < 0.0f || v < 0.0f || u + v > 1.0f)
-        return NAN;
-    return u * a.y + v * b.y + (1.0f - u - v) * c.y;
-}
-
-// The highest surface at or below `from`; NaN when there is none.
-float floorUnder(const Building& building, Vec3 from)
-{
-    float best = NAN;
-    forEachTriangle(building, [&](const Corners& t) {
-        const float y = heightAt(t, from.x, from.z);
-        if (y <= from.y && !(y <= best))
-            best = y;
-    });
-    return best;
-}
-
-// The triangle cut to the slab low <= y <= high, as a polygon.
-std::vector<Vec3> clipToSlab(const Corners& t, float low, float high)
-{
-    std::vector<Vec3> polygon(t.p, t.p + 3);
-    for (int side = 0; side < 2; ++side) {
-        std::vector<Vec3> kept;
-        const auto inside = [&](Vec3 p) { return side == 0 ? p.y >= low : p.y <= high; };
-        const float plane = side == 0 ? low : high;
-        for (std::size_t i = 0; i < polygon.size(); ++i) {
-            const Vec3 a = polygon[i], b = polygon[(i + 1) % polygon.size()];
-            if (inside(a))
-                kept.push_back(a);
-            if (inside(a) != inside(b))
-                kept.push_back(a + (b - a) * ((plane - a.y) / (b.y - a.y)));
-        }
-        polygon.swap(kept);
-    }
-    return polygon;
-}
-
-float distanceToSegment(float px, float pz, Vec3 a, Vec3 b)
-{
-    const float dx = b.x - a.x, dz = b.z - a.z;
-    const float length = dx * dx + dz * dz;
-    const float t = length > 0.0f ? std::clamp(((px - a.x) * dx + (pz - a.z) * dz) / length, 0.0f, 1.0f) : 0.0f;
-    return std::hypot(px - (a.x + t * dx), pz - (a.z + t * dz));
-}
-
-// Whether the vertical cylinder crosses the triangle: the part of the triangle inside the
-// cylinder's height, seen from above, comes nearer its axis than its radius.
-bool cylinderCrosses(const Corners& t, Vec3 axis, float low, float high, float radius)
-{
-    const float minY = std::min({t.p[0].y, t.p[1].y, t.p[2].y}), maxY = std::max({t.p[0].y, t.p[1].y, t.p[2].y});
-    if (maxY < low || minY > high)
-        return false;
-    for (int k : {0, 2}) {
-        const float lo = std::min({(&t.p[0].x)[k], (&t.p[1].x)[k], (&t.p[2].x)[k]});
-        const float hi = std::max({(&t.p[0].x)[k], (&t.p[1].x)[k], (&t.p[2].x)[k]});
-        const float centre = (&axis.x)[k];
-        if (hi < centre - radius || lo > centre + radius)
-            return false;
-    }
-    const std::vector<Vec3> polygon = clipToSlab(t, low, high);
-    if (polygon.empty())
-        return false;
-    bool inside = polygon.size() >= 3;
-    float sign = 0.0f;
-    for (std::size_t i = 0; i < polygon.size(); ++i) {
-        const Vec3 a = polygon[i], b = polygon[(i + 1) % polygon.size()];
-        if (distanceToSegment(axis.x, axis.z, a, b) < radius)
-            return true;
-        const float side = (b.x - a.x) * (axis.z - a.z) - (b.z - a.z) * (axis.x - a.x);
-        if (side != 0.0f && sign != 0.0f && (side > 0.0f) != (sign > 0.0f))
-            inside = false;
-        if (side != 0.0f)
-            sign = side;
-    }
-    return inside && sign != 0.0f;
-}
+// The places looked at for a floor are at most this many along each side of the plan.
+constexpr int PLACES_ACROSS = 64;
+// Of those, at most about this many are judged by their view, along this many level headings,
+// each as far as this (15 m): a room is judged by what lies nearer, and a line of sight costs
+// the more the farther it reaches.
+constexpr std::size_t VIEW_PLACES = 32;
+constexpr int VIEW_HEADINGS = 24;
+constexpr float FARTHEST_SIGHT = 15.0f * 2.5f;
 
 Vec3 horizontal(Vec3 v)
 {
@@ -119,92 +31,149 @@ Vec3 middleOf(const Building& building)
     return (building.low + building.high) * 0.5f;
 }
 
-// The height of the lowest floor that holds at least a quarter of the area of the largest
-// floor, floors being surfaces facing up enough to stand on, grouped by half units of height.
-float lowestLargeFloor(const Building& building)
+// Every place on the column through (x, z) where the visitor stands with room for its body,
+// the highest first: each floor it would stand on, then what lies more than a step below it.
+template <typename Visit>
+void forEachStandingPlace(const Building& building, float x, float z, Visit visit)
 {
-    std::map<long, float> area;
-    forEachTriangle(building, [&](const Corners& t) {
-        const Vec3 n = (t.p[1] - t.p[0]).cross(t.p[2] - t.p[0]);
-        const float length = n.length();
-        if (length > 0.0f && n.y > 0.7f * length)
-            area[std::lround((t.p[0].y + t.p[1].y + t.p[2].y) / 3.0f * 2.0f)] += length * 0.5f;
-    });
-    float largest = 0.0f;
-    for (const auto& level : area)
-        largest = std::max(largest, level.second);
-    for (const auto& level : area)
-        if (level.second >= largest * 0.25f)
-            return float(level.first) * 0.5f;
-    return NAN;
+    float top = building.high.y + 1.0f;
+    float floor;
+    while (standingFloor(building.faces, x, z, top, building.low.y - 1.0f, floor)) {
+        if (bodyFits(building.faces, Vec3(x, floor, z)))
+            visit(Vec3(x, floor, z));
+        top = floor - STEP_HEIGHT - 1e-3f;
+    }
 }
 
-// Places on rings around the middle, nearest first, until one where the floor is at the level
-// and the body fits.
-bool findClearPlace(const Building& building, float level, Vec3& eye)
+// How far the eye sees along the level heading `angle` (radians), up to `reach`.
+float sightAlong(const Building& building, Vec3 eye, float angle, float reach)
 {
-    const Vec3 middle = middleOf(building);
-    const float reach = std::max(building.high.x - building.low.x, building.high.z - building.low.z) * 0.5f;
-    const int rings = 8;
-    for (int ring = 0; ring <= rings; ++ring) {
-        const float radius = reach * float(ring) / float(rings);
-        const int points = ring == 0 ? 1 : 8 * ring;
-        for (int i = 0; i < points; ++i) {
-            const float angle = 6.2831853f * float(i) / float(points);
-            const Vec3 at(middle.x + radius * std::cos(angle), level + START_EYE_HEIGHT, middle.z + radius * std::sin(angle));
-            const float floor = floorUnder(building, at);
-            if (!(std::fabs(floor - level) <= 0.5f))
-                continue;
-            const Vec3 candidate(at.x, floor + START_EYE_HEIGHT, at.z);
-            if (!bodyBlocked(building, candidate)) {
-                eye = candidate;
-                return true;
-            }
+    const Vec3 to = eye + Vec3(std::cos(angle), 0.0f, std::sin(angle)) * reach;
+    return std::min(1.0f, firstHit(building.faces, eye, to)) * reach;
+}
+
+// What the visitor sees standing at `feet`: how much of the level around its eye lies open
+// (the sum of the squares of its clear lines of sight, which grows with the floor in view),
+// and the heading of its longest clear line.
+struct View {
+    float open = 0.0f, longest = 0.0f, heading = 0.0f;
+    int escaping = 0;  // lines of sight that meet nothing at all: out into the open
+};
+
+View viewFrom(const Building& building, Vec3 feet, float reach)
+{
+    View view;
+    const Vec3 eye = feet + Vec3(0.0f, EYE_HEIGHT, 0.0f);
+    for (int h = 0; h < VIEW_HEADINGS; ++h) {
+        const float angle = 6.2831853f * float(h) / float(VIEW_HEADINGS);
+        const float sight = sightAlong(building, eye, angle, reach);
+        view.open += sight * sight;
+        view.escaping += sight >= reach ? 1 : 0;
+        if (sight > view.longest) {
+            view.longest = sight;
+            view.heading = angle;
         }
     }
-    return false;
+    return view;
 }
 
-}  // namespace
-
-bool bodyBlocked(const Building& building, Vec3 eye)
+// Indoors: under a roof, with walls or windows round it but for a doorway or two.
+bool indoors(const Building& building, Vec3 feet, const View& view, float reach)
 {
-    const float floor = eye.y - START_EYE_HEIGHT;
-    bool blocked = false;
-    forEachTriangle(building, [&](const Corners& t) {
-        blocked = blocked || cylinderCrosses(t, eye, floor + BODY_BOTTOM, floor + BODY_TOP, BODY_RADIUS);
-    });
-    return blocked;
+    return view.escaping <= VIEW_HEADINGS / 8 &&
+           firstHit(building.faces, feet + Vec3(0.0f, EYE_HEIGHT, 0.0f), feet + Vec3(0.0f, reach, 0.0f)) <= 1.0f;
 }
 
-void chooseStart(Building& building, const StartMark& mark)
+// Of the places given, spread over them, the one that sees the most around it: indoors where
+// there are such places, as the garden round a house sees more than any room.
+Vec3 widestView(const Building& building, const std::vector<Vec3>& places, View& best)
+{
+    const float reach = std::min(FARTHEST_SIGHT, (building.high - building.low).length());
+    const std::size_t stride = std::max<std::size_t>(1, places.size() / VIEW_PLACES);
+    Vec3 chosen = places.front();
+    best = View();
+    bool inside = false;
+    for (std::size_t i = 0; i < places.size(); i += stride) {
+        const View view = viewFrom(building, places[i], reach);
+        const bool here = indoors(building, places[i], view, reach);
+        if ((view.open > best.open && here == inside) || (here && !inside)) {
+            inside = here;
+            best = view;
+            chosen = places[i];
+        }
+    }
+    return chosen;
+}
+
+// The clear places on the floor where most places to stand are; false when the body fits nowhere.
+bool clearPlaceOnLargestFloor(const Building& building, std::vector<Vec3>& floor)
+{
+    const Vec3 size = building.high - building.low;
+    std::map<long, std::vector<Vec3>> levels;  // by height, in steps of 0.2 m
+    for (int i = 0; i < PLACES_ACROSS; ++i)
+        for (int k = 0; k < PLACES_ACROSS; ++k) {
+            const float x = building.low.x + size.x * (float(i) + 0.5f) / float(PLACES_ACROSS);
+            const float z = building.low.z + size.z * (float(k) + 0.5f) / float(PLACES_ACROSS);
+            forEachStandingPlace(building, x, z, [&](Vec3 at) { levels[std::lround(at.y * 2.0f)].push_back(at); });
+        }
+    const std::vector<Vec3>* largest = nullptr;
+    for (const auto& level : levels)
+        if (!largest || level.second.size() > largest->size())
+            largest = &level.second;
+    if (!largest)
+        return false;
+    floor = *largest;
+    return true;
+}
+
+void startAtMark(Building& building, const StartMark& mark)
 {
     BuildingStart& start = building.start;
-    const Vec3 middle = middleOf(building);
     if (mark.kind == StartMark::Camera) {
         start.eye = mark.position;
         start.lookAt = mark.position + (mark.forward.length() > 0.0f ? mark.forward.normalized() : Vec3(0, 0, -1));
         start.reason = "the first camera of the scene, '" + mark.name + "'";
         return;
     }
-    if (mark.kind == StartMark::Object) {
-        const float floor = floorUnder(building, mark.position + Vec3(0.0f, 1.0f, 0.0f));
-        start.eye = Vec3(mark.position.x, (std::isnan(floor) ? mark.position.y : floor) + START_EYE_HEIGHT, mark.position.z);
-        const Vec3 look = mark.forward.length() > 0.0f ? horizontal(mark.forward) : horizontal(middle - start.eye);
-        start.lookAt = start.eye + look;
-        start.reason = "the object named '" + mark.name + "', standing on the floor under it" +
-                       (std::isnan(floor) ? " (none found: at its own height)" : "");
+    float floor;
+    const bool found = standingFloor(building.faces, mark.position.x, mark.position.z, mark.position.y + 1.0f,
+                                     building.low.y - 1.0f, floor);
+    start.eye = Vec3(mark.position.x, (found ? floor : mark.position.y) + EYE_HEIGHT, mark.position.z);
+    const Vec3 look = mark.forward.length() > 0.0f ? horizontal(mark.forward) : horizontal(middleOf(building) - start.eye);
+    start.lookAt = start.eye + look;
+    start.reason = "the object named '" + mark.name + "', standing on the floor under it" +
+                   (found ? "" : " (none found: at its own height)");
+}
+
+}  // namespace
+
+bool bodyBlocked(const Building& building, Vec3 eye)
+{
+    return !bodyFits(building.faces, eye - Vec3(0.0f, EYE_HEIGHT, 0.0f));
+}
+
+void chooseStart(Building& building, const StartMark& mark)
+{
+    if (mark.kind != StartMark::None) {
+        startAtMark(building, mark);
         return;
     }
-    const float level = lowestLargeFloor(building);
-    Vec3 eye(middle.x, (std::isnan(level) ? building.low.y : level) + START_EYE_HEIGHT, middle.z);
-    if (!std::isnan(level) && findClearPlace(building, level, eye))
-        start.reason = "a clear place on the lowest large floor, near the building's middle";
-    else
-        start.reason = std::isnan(level) ? "the building's middle (it has no floor to stand on)"
-                                         : "the middle of the lowest large floor (no clear place found near it)";
-    start.eye = eye;
-    start.lookAt = eye + horizontal(middle - eye);
+    BuildingStart& start = building.start;
+    const Vec3 middle = middleOf(building);
+    std::vector<Vec3> floor;
+    if (!clearPlaceOnLargestFloor(building, floor)) {
+        start.reason = "the building's middle (it has no floor with room to stand on)";
+        start.eye = Vec3(middle.x, building.low.y + EYE_HEIGHT, middle.z);
+        start.lookAt = start.eye + horizontal(middle - start.eye);
+        return;
+    }
+    View view;
+    start.eye = widestView(building, floor, view) + Vec3(0.0f, EYE_HEIGHT, 0.0f);
+    start.lookAt = start.eye + Vec3(std::cos(view.heading), 0.0f, std::sin(view.heading));
+    char metres[32];
+    std::snprintf(metres, sizeof metres, "%.1f m", double(view.longest / 2.5f));
+    start.reason = std::string("the clear place on the largest floor that sees the most around it, looking along its "
+                               "longest clear line of sight (") + metres + ")";
 }
 
 bool isStartName(const std::string& name)

@@ -1,4 +1,5 @@
-// Filling a building's surfaces, one per material, corner by corner.
+// Filling a building's surfaces, one per material, corner by corner, and telling which piece
+// of the file each triangle is in.
 #include "building/BuildingRead.h"
 
 BuildingSurface& surfaceOf(Building& building, int material)
@@ -9,6 +10,19 @@ BuildingSurface& surfaceOf(Building& building, int material)
     building.surfaces.emplace_back();
     building.surfaces.back().material = material;
     return building.surfaces.back();
+}
+
+void tagPiece(Building& building, BuildingPiece piece)
+{
+    const std::uint32_t index = std::uint32_t(building.pieces.size());
+    building.pieces.push_back(std::move(piece));
+    for (BuildingSurface& surface : building.surfaces)
+        surface.pieces.resize(surface.positions.size() / 9, index);
+}
+
+bool isVolumeName(const std::string& name)
+{
+    return name.rfind("IfcSpace", 0) == 0 || name.rfind("IfcOpeningElement", 0) == 0;
 }
 
 void addCorner(BuildingSurface& surface, Vec3 position, Vec3 normal, float s, float t)

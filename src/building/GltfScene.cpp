@@ -1,6 +1,7 @@
 // A checked glTF model's default scene turned into building surfaces: every node placed by its
-// transform (GltfTransform.h) and every triangle primitive of its meshes added (GltfPrimitive.h);
-// its first camera, or a node named "start", marks where the visitor starts.
+// transform (GltfTransform.h) and every triangle primitive of its meshes added (GltfPrimitive.h),
+// each node's triangles tagged with its names; its first camera, or a node named "start", marks
+// where the visitor starts.
 #include "building/BuildingRead.h"
 #include "building/GltfCheck.h"
 #include "building/GltfExtensions.h"
@@ -16,6 +17,7 @@ namespace {
 struct Placed {
     int node;
     GltfMatrix world;
+    int parent;          // in the list of placed nodes; -1 for a root
     bool start = false;  // the node is the start object or part of it (as its children are)
 };
 
@@ -25,7 +27,7 @@ std::string placeNodes(const tinygltf::Model& model, int scene, std::vector<Plac
     std::vector<Placed> stack;
     const std::vector<int>& roots = model.scenes[std::size_t(scene)].nodes;
     for (auto root = roots.rbegin(); root != roots.rend(); ++root)
-        stack.push_back({*root, GLTF_IDENTITY, false});
+        stack.push_back({*root, GLTF_IDENTITY, -1, false});
     while (!stack.empty()) {
         Placed at = stack.back();
         stack.pop_back();
@@ -38,7 +40,7 @@ std::string placeNodes(const tinygltf::Model& model, int scene, std::vector<Plac
         if (std::uint64_t(placed.size()) > MAX_BUILDING_NODES)
             return "the scene places over " + std::to_string(MAX_BUILDING_NODES) + " nodes";
         for (auto child = node.children.rbegin(); child != node.children.rend(); ++child)
-            stack.push_back({*child, at.world, at.start});
+            stack.push_back({*child, at.world, int(placed.size()) - 1, at.start});
     }
     return "";
 }
@@ -82,6 +84,17 @@ void markStart(const tinygltf::Model& model, const std::vector<Placed>& placed, 
         }
 }
 
+// The node's own name, its mesh's, then those of the nodes it hangs from, the nearest first.
+BuildingPiece pieceOf(const tinygltf::Model& model, const std::vector<Placed>& placed, const Placed& at)
+{
+    const tinygltf::Node& node = model.nodes[std::size_t(at.node)];
+    BuildingPiece piece;
+    piece.names = {node.name, model.meshes[std::size_t(node.mesh)].name};
+    for (int up = at.parent; up >= 0; up = placed[std::size_t(up)].parent)
+        piece.names.push_back(model.nodes[std::size_t(placed[std::size_t(up)].node)].name);
+    return piece;
+}
+
 std::string convertScene(const PrimitiveTarget& target, const std::vector<Placed>& placed)
 {
     target.pointsAndLines = 0;
@@ -90,12 +103,18 @@ std::string convertScene(const PrimitiveTarget& target, const std::vector<Placed
         const tinygltf::Node& node = target.model.nodes[std::size_t(at.node)];
         if (node.mesh < 0 || at.start)
             continue;
+        BuildingPiece piece = pieceOf(target.model, placed, at);
+        if (std::any_of(piece.names.begin(), piece.names.end(), isVolumeName)) {
+            ++target.building.volumesLeftOut;
+            continue;
+        }
         bool gave = false;
         for (const tinygltf::Primitive& primitive : target.model.meshes[std::size_t(node.mesh)].primitives) {
             const std::string problem = addPrimitive(target, node.mesh, primitive, at.world, gave);
             if (!problem.empty())
                 return problem;
         }
+        tagPiece(target.building, std::move(piece));
         if (gave && std::find(meshes.begin(), meshes.end(), node.mesh) == meshes.end())
             meshes.push_back(node.mesh);
     }

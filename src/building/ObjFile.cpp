@@ -191,7 +191,12 @@ BuildingRead readObjBuilding(const std::string& path, bool)
                 markStart(attrib, shape, read.mark);
             continue;
         }
+        if (isVolumeName(shape.name)) {
+            ++read.building.volumesLeftOut;
+            continue;
+        }
         read.building.meshCount += convertShape(attrib, shape, read.building) ? 1 : 0;
+        tagPiece(read.building, BuildingPiece{{shape.name}});
     }
     return read;
 }

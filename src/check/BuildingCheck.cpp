@@ -3,22 +3,12 @@
 #include "building/BuildingLoader.h"
 #include "building/BuildingStart.h"
 #include "building/BuildingUnits.h"
+#include "check/DoorsCheck.h"
+#include "check/ReachCheck.h"
 
 #include <cstdio>
 
 namespace {
-
-std::string metres(float units)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", double(units / UNITS_PER_METRE));
-    return text;
-}
-
-std::string place(Vec3 v)
-{
-    return "(" + metres(v.x) + ", " + metres(v.y) + ", " + metres(v.z) + ") m";
-}
 
 bool powerOfTwo(int n)
 {
@@ -70,6 +60,10 @@ std::size_t triangleCount(const Building& building)
     std::size_t corners = 0;
     for (const BuildingSurface& surface : building.surfaces)
         corners += surface.positions.size() / 3;
+    for (const BuildingDoor& door : building.doors)
+        for (const DoorLeaf& leaf : door.leaves)
+            for (const BuildingSurface& surface : leaf.surfaces)
+                corners += surface.positions.size() / 3;
     return corners / 3;
 }
 
@@ -84,11 +78,15 @@ void addFacts(const Building& building, FileReport& report)
         report.facts.push_back("  " + material.name + ": colour " + colourText(material.baseColour) + ", " +
                                alphaText(material.alphaMode) + (material.doubleSided ? ", both sides" : "") + lightText(material) +
                                ", " + pictureText(material));
-    report.facts.push_back("size: " + metres(side.x) + " x " + metres(side.y) + " x " + metres(side.z) +
-                           " m (width x height x depth)");
-    report.facts.push_back("the visitor starts at " + place(building.start.eye) + " (the eye), looking towards " +
-                           place(building.start.lookAt));
+    char size[96];
+    std::snprintf(size, sizeof size, "size: %.2f x %.2f x %.2f m (width x height x depth)", double(side.x / UNITS_PER_METRE),
+                  double(side.y / UNITS_PER_METRE), double(side.z / UNITS_PER_METRE));
+    report.facts.push_back(size);
+    addDoorFacts(building, report);
+    report.facts.push_back("the visitor starts at " + placeText(building.start.eye) + " (the eye), looking towards " +
+                           placeText(building.start.lookAt));
     report.facts.push_back("because that is " + building.start.reason);
+    addReachFacts(building, report);
 }
 
 std::string remedyFor(const std::string& warning)

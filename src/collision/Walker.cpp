@@ -11,28 +11,40 @@ namespace {
 constexpr float TOUCH = 1e-4f;
 // Pushing out again and again settles the body in a corner of two or three walls.
 constexpr int PUSH_ROUNDS = 8;
-// What walls stop is the body above its step height: a tread exactly a step up is no wall.
-constexpr float BAND_GAP = 0.01f;
-// A floor is looked for this far (5 cm) around the feet when there is none right under them,
-// so that the seam between two floor pieces a modeller left apart is no hole to fall into.
-constexpr float CRACK = 0.125f;
 // A frame is taken in at most this many pieces; a longer walk in one frame is cut short.
 constexpr int MOST_PIECES = 512;
 // The reach of a body whose middle stands in a wall: no push can free it.
 constexpr float NO_ROOM = 1e30f;
 constexpr int MOST_PLAN_CORNERS = 6;  // a triangle clipped by two planes keeps at most five
 
-struct Band {
-    float low, high;
+// Parts of a body placed with its feet at a height: each at its heights, and the box around them.
+struct Stance {
+    BodyPart parts[BODY_PARTS];
+    int count = 0;
+    float low = 0.0f, high = 0.0f, radius = 0.0f;
+
+    Stance(float feet, const BodyPart* given, int n)
+    {
+        count = std::min(n, BODY_PARTS);
+        for (int i = 0; i < count; ++i) {
+            parts[i] = {given[i].low + feet, given[i].high + feet, given[i].radius};
+            low = i == 0 ? parts[i].low : std::min(low, parts[i].low);
+            high = i == 0 ? parts[i].high : std::max(high, parts[i].high);
+            radius = std::max(radius, parts[i].radius);
+        }
+    }
 };
 
-// The heights walls stop for a body standing at `feet`: from above the step height to the head.
-Band bandAt(float feet)
+// The visitor's own body with its feet at a height, ducking so far.
+Stance visitorAt(float feet, float duck)
 {
-    return {feet + STEP_HEIGHT + BAND_GAP, feet + HEAD_HEIGHT};
+    BodyPart parts[BODY_PARTS];
+    bodyParts(duck, parts);
+    return Stance(feet, parts, BODY_PARTS);
 }
 
 struct Contact {
+    float depth;     // how far the part reaches past the face: its radius less the distance
     float distance;  // from the body's middle line to the nearest point of the face's plan
     float dx, dz;    // from that point to the middle line
 };
@@ -41,7 +53,7 @@ struct Contact {
 // the point lies within it.
 Contact nearestInPlan(const Vec3* plan, int count, float x, float z)
 {
-    Contact best = {NO_ROOM, 0.0f, 0.0f};
+    Contact best = {0.0f, NO_ROOM, 0.0f, 0.0f};
     bool left = false, right = false;
     for (int i = 0; i < count; ++i) {
         const Vec3& a = plan[i];
@@ -56,50 +68,53 @@ Contact nearestInPlan(const Vec3* plan, int count, float x, float z)
         const float dx = x - (a.x + ex * t), dz = z - (a.z + ez * t);
         const float distance = std::sqrt(dx * dx + dz * dz);
         if (distance < best.distance)
-            best = {distance, dx, dz};
+            best = {0.0f, distance, dx, dz};
     }
     if (left != right)
-        best = {0.0f, 0.0f, 0.0f};
+        best = {0.0f, 0.0f, 0.0f, 0.0f};
     return best;
 }
 
-// Where face t crosses the band, seen from above, if it comes within the body's radius of
-// (x, z) there; false when it does not.
-bool contactWith(const TriangleGrid& grid, std::uint32_t t, float x, float z, Band band, Contact& contact)
+// Where face t crosses the body's part, seen from above, if it comes within the part's radius
+// of (x, z); false when it does not.
+bool partContact(const Vec3* c, float x, float z, const BodyPart& part, Contact& contact)
 {
-    const Vec3* c = &grid.corners[static_cast<std::size_t>(t) * 3];
-    if (std::max({c[0].y, c[1].y, c[2].y}) < band.low || std::min({c[0].y, c[1].y, c[2].y}) > band.high ||
-        std::max({c[0].x, c[1].x, c[2].x}) < x - BODY_RADIUS || std::min({c[0].x, c[1].x, c[2].x}) > x + BODY_RADIUS ||
-        std::max({c[0].z, c[1].z, c[2].z}) < z - BODY_RADIUS || std::min({c[0].z, c[1].z, c[2].z}) > z + BODY_RADIUS)
+    if (std::max({c[0].y, c[1].y, c[2].y}) < part.low || std::min({c[0].y, c[1].y, c[2].y}) > part.high ||
+        std::max({c[0].x, c[1].x, c[2].x}) < x - part.radius || std::min({c[0].x, c[1].x, c[2].x}) > x + part.radius ||
+        std::max({c[0].z, c[1].z, c[2].z}) < z - part.radius || std::min({c[0].z, c[1].z, c[2].z}) > z + part.radius)
         return false;
     Vec3 above[MOST_PLAN_CORNERS];
     Vec3 plan[MOST_PLAN_CORNERS];
-    const int count = clipAt(above, clipAt(c, 3, band.low, true, above), band.high, false, plan);
+    const int count = clipAt(above, clipAt(c, 3, part.low, true, above), part.high, false, plan);
     if (count == 0)
         return false;
     contact = nearestInPlan(plan, count, x, z);
-    return contact.distance < BODY_RADIUS;
+    contact.depth = contact.distance > 0.0f ? part.radius - contact.distance : NO_ROOM;
+    return contact.distance < part.radius;
 }
 
-Vec3 boxLow(float x, float z, Band band, float margin)
+// Calls visit(contact) for every face the body with its middle at (x, z) reaches into, once
+// for each part that reaches it.
+template <typename Visit>
+void forEachContact(const TriangleGrid& grid, float x, float z, const Stance& stance, Visit visit)
 {
-    return Vec3(x - margin, band.low, z - margin);
-}
-
-Vec3 boxHigh(float x, float z, Band band, float margin)
-{
-    return Vec3(x + margin, band.high, z + margin);
+    const Vec3 low(x - stance.radius, stance.low, z - stance.radius);
+    const Vec3 high(x + stance.radius, stance.high, z + stance.radius);
+    grid.forEachNear(low, high, [&](std::uint32_t t) {
+        const Vec3* c = &grid.corners[static_cast<std::size_t>(t) * 3];
+        for (int i = 0; i < stance.count; ++i) {
+            Contact contact;
+            if (partContact(c, x, z, stance.parts[i], contact))
+                visit(contact);
+        }
+    });
 }
 
 // How far the body with its middle at (x, z) reaches into the deepest face it meets.
-float reachAt(const TriangleGrid& grid, float x, float z, Band band)
+float reachAt(const TriangleGrid& grid, float x, float z, const Stance& stance)
 {
     float deepest = 0.0f;
-    grid.forEachNear(boxLow(x, z, band, BODY_RADIUS), boxHigh(x, z, band, BODY_RADIUS), [&](std::uint32_t t) {
-        Contact contact;
-        if (contactWith(grid, t, x, z, band, contact))
-            deepest = std::max(deepest, contact.distance > 0.0f ? BODY_RADIUS - contact.distance : NO_ROOM);
-    });
+    forEachContact(grid, x, z, stance, [&](const Contact& contact) { deepest = std::max(deepest, contact.depth); });
     return deepest;
 }
 
@@ -107,29 +122,22 @@ float reachAt(const TriangleGrid& grid, float x, float z, Band band)
 // when it touches none. The deepest first: a wall made of several triangles then pushes
 // straight back from its plane, not sideways from the corner of one of its triangles. A face
 // through the middle line leaves no side to push to; the reach decides.
-bool pushOut(const TriangleGrid& grid, float& x, float& z, Band band)
+bool pushOut(const TriangleGrid& grid, float& x, float& z, const Stance& stance)
 {
-    Contact deepest = {BODY_RADIUS - TOUCH, 0.0f, 0.0f};
-    grid.forEachNear(boxLow(x, z, band, BODY_RADIUS), boxHigh(x, z, band, BODY_RADIUS), [&](std::uint32_t t) {
-        Contact contact;
-        if (contactWith(grid, t, x, z, band, contact) && contact.distance > 0.0f && contact.distance < deepest.distance)
+    Contact deepest = {TOUCH, 0.0f, 0.0f, 0.0f};
+    forEachContact(grid, x, z, stance, [&](const Contact& contact) {
+        if (contact.distance > 0.0f && contact.depth > deepest.depth)
             deepest = contact;
     });
-    if (deepest.distance >= BODY_RADIUS - TOUCH)
+    if (deepest.depth <= TOUCH)
         return false;
-    const float push = (BODY_RADIUS - deepest.distance) / deepest.distance;
+    const float push = deepest.depth / deepest.distance;
     x += deepest.dx * push;
     z += deepest.dz * push;
     return true;
 }
 
-bool isFloor(const Vec3* c)
-{
-    const Vec3 n = (c[1] - c[0]).cross(c[2] - c[0]);
-    return std::fabs(n.y) >= FLOOR_UPRIGHT * n.length();
-}
-
-// The height of floor face t right above or below (x, z), if it is there.
+// The height of face t right above or below (x, z), if it is there.
 bool heightOn(const Vec3* c, float x, float z, float& height)
 {
     const float ux = c[1].x - c[0].x, uz = c[1].z - c[0].z;
@@ -148,23 +156,6 @@ bool heightOn(const Vec3* c, float x, float z, float& height)
     return true;
 }
 
-// The highest floor under (x, z), or one a crack's width beside it.
-bool floorUnder(const TriangleGrid& grid, float x, float z, float top, float bottom, float& height)
-{
-    if (floorBelow(grid, x, z, top, bottom, height))
-        return true;
-    bool found = false;
-    const float offsets[4][2] = {{CRACK, 0.0f}, {-CRACK, 0.0f}, {0.0f, CRACK}, {0.0f, -CRACK}};
-    for (const auto& o : offsets) {
-        float h;
-        if (floorBelow(grid, x + o[0], z + o[1], top, bottom, h) && (!found || h > height)) {
-            height = h;
-            found = true;
-        }
-    }
-    return found;
-}
-
 // Where the feet of a visitor moving from `from` to `next` (x and z) are after dt seconds: on
 // the floor within a step above or below while it walks, else falling, with exact kinematics
 // for each piece so that the fall does not depend on how the frame is cut.
@@ -172,12 +163,12 @@ void settleHeight(const TriangleGrid& grid, const Visitor& from, Visitor& next, 
 {
     float floor;
     const float top = from.feet.y + STEP_HEIGHT + 1e-3f;
-    if (from.onFloor && floorUnder(grid, next.feet.x, next.feet.z, top, from.feet.y - STEP_HEIGHT, floor)) {
+    if (from.onFloor && standingFloor(grid, next.feet.x, next.feet.z, top, from.feet.y - STEP_HEIGHT, floor)) {
         next.feet.y = floor;
         return;
     }
     const float drop = from.fallSpeed * dt + 0.5f * GRAVITY * dt * dt;
-    if (floorUnder(grid, next.feet.x, next.feet.z, top, from.feet.y - drop, floor)) {
+    if (standingFloor(grid, next.feet.x, next.feet.z, top, from.feet.y - drop, floor)) {
         next.feet.y = floor;
         next.fallSpeed = 0.0f;
         next.onFloor = true;
@@ -188,24 +179,49 @@ void settleHeight(const TriangleGrid& grid, const Visitor& from, Visitor& next, 
     next.onFloor = false;
 }
 
-// One piece of a frame: moved by (mx, mz), pushed out of the walls at its new height. Not
-// taken (false) when the body would reach deeper into a face than `allowed`, its reach before.
+// The body at `next`, ducking so far, pushed out of the walls at its height: where it ends
+// and how deep it still reaches.
+struct Pushed {
+    float x, z, reach, moved;
+};
+
+Pushed pushedAt(const TriangleGrid& grid, const Visitor& next, float duck)
+{
+    const Stance stance = visitorAt(next.feet.y, duck);
+    Pushed p = {next.feet.x, next.feet.z, 0.0f, 0.0f};
+    for (int round = 0; round < PUSH_ROUNDS && pushOut(grid, p.x, p.z, stance); ++round) {
+    }
+    p.reach = reachAt(grid, p.x, p.z, stance);
+    p.moved = std::hypot(p.x - next.feet.x, p.z - next.feet.z);
+    return p;
+}
+
+// One piece of a frame: moved by (mx, mz), pushed out of the walls at its new height, upright
+// or ducking, whichever the walls hold back least (upright where that is as good). Not taken
+// (false) when the body would reach deeper into a face than `allowed`, its reach before.
 bool takePiece(Visitor& visitor, const TriangleGrid& grid, float mx, float mz, float dt, float& allowed)
 {
     Visitor next = visitor;
     next.feet.x += mx;
     next.feet.z += mz;
     settleHeight(grid, visitor, next, dt);
-    float x = next.feet.x, z = next.feet.z;
-    for (int round = 0; round < PUSH_ROUNDS && pushOut(grid, x, z, bandAt(next.feet.y)); ++round) {
+    Pushed best = {0.0f, 0.0f, 0.0f, NO_ROOM};
+    for (int step = 0; step <= DUCK_STEPS && best.moved > TOUCH; ++step) {
+        const Pushed p = pushedAt(grid, next, duckOf(step));
+        if (p.reach <= allowed && p.moved < best.moved - TOUCH) {
+            best = p;
+            next.duck = duckOf(step);
+        }
     }
+    if (best.moved == NO_ROOM)
+        return false;
     float floor;
-    if (next.onFloor && (x != next.feet.x || z != next.feet.z) &&
-        floorUnder(grid, x, z, next.feet.y + STEP_HEIGHT, next.feet.y - STEP_HEIGHT, floor))
+    if (next.onFloor && best.moved > 0.0f &&
+        standingFloor(grid, best.x, best.z, next.feet.y + STEP_HEIGHT, next.feet.y - STEP_HEIGHT, floor))
         next.feet.y = floor;
-    next.feet.x = x;
-    next.feet.z = z;
-    const float reach = reachAt(grid, x, z, bandAt(next.feet.y));
+    next.feet.x = best.x;
+    next.feet.z = best.z;
+    const float reach = reachAt(grid, best.x, best.z, visitorAt(next.feet.y, next.duck));
     if (reach > allowed)
         return false;
     allowed = std::max(TOUCH, reach);
@@ -229,9 +245,31 @@ bool floorBelow(const TriangleGrid& grid, float x, float z, float top, float bot
     return found;
 }
 
-bool bodyFits(const TriangleGrid& grid, Vec3 feet)
+bool standingFloor(const TriangleGrid& grid, float x, float z, float top, float bottom, float& height)
 {
-    return reachAt(grid, feet.x, feet.z, bandAt(feet.y)) <= TOUCH;
+    bool found = false;
+    const float offsets[5][2] = {{0.0f, 0.0f}, {CRACK, 0.0f}, {-CRACK, 0.0f}, {0.0f, CRACK}, {0.0f, -CRACK}};
+    for (const auto& o : offsets) {
+        float h;
+        if (floorBelow(grid, x + o[0], z + o[1], top, bottom, h) && (!found || h > height)) {
+            height = h;
+            found = true;
+        }
+    }
+    return found;
+}
+
+int fittingDuck(const TriangleGrid& grid, Vec3 feet)
+{
+    for (int step = 0; step <= DUCK_STEPS; ++step)
+        if (reachAt(grid, feet.x, feet.z, visitorAt(feet.y, duckOf(step))) <= TOUCH)
+            return step;
+    return -1;
+}
+
+bool partsFit(const TriangleGrid& grid, Vec3 feet, const BodyPart* parts, int count)
+{
+    return reachAt(grid, feet.x, feet.z, Stance(feet.y, parts, count)) <= TOUCH;
 }
 
 Visitor placeVisitor(const TriangleGrid& grid, Vec3 feet)
@@ -239,10 +277,11 @@ Visitor placeVisitor(const TriangleGrid& grid, Vec3 feet)
     Visitor visitor;
     visitor.feet = feet;
     float floor;
-    if (floorUnder(grid, feet.x, feet.z, feet.y + STEP_HEIGHT + 1e-3f, feet.y - STEP_HEIGHT, floor)) {
+    if (standingFloor(grid, feet.x, feet.z, feet.y + STEP_HEIGHT + 1e-3f, feet.y - STEP_HEIGHT, floor)) {
         visitor.feet.y = floor;
         visitor.onFloor = true;
     }
+    visitor.duck = duckOf(std::max(0, fittingDuck(grid, visitor.feet)));
     return visitor;
 }
 
@@ -254,7 +293,7 @@ void walkVisitor(Visitor& visitor, const TriangleGrid& grid, Vec3 wish, float se
     float mx = usable ? wish.x : 0.0f;
     float mz = usable ? wish.z : 0.0f;
     const float length = std::sqrt(mx * mx + mz * mz);
-    const float piece = 0.5f * BODY_RADIUS;
+    const float piece = 0.5f * LEG_RADIUS;
     if (length > MOST_PIECES * piece) {
         mx *= MOST_PIECES * piece / length;
         mz *= MOST_PIECES * piece / length;
@@ -265,7 +304,7 @@ void walkVisitor(Visitor& visitor, const TriangleGrid& grid, Vec3 wish, float se
     const float dt = seconds / static_cast<float>(pieces);
     mx /= static_cast<float>(pieces);
     mz /= static_cast<float>(pieces);
-    float allowed = std::max(TOUCH, reachAt(grid, visitor.feet.x, visitor.feet.z, bandAt(visitor.feet.y)));
+    float allowed = std::max(TOUCH, reachAt(grid, visitor.feet.x, visitor.feet.z, visitorAt(visitor.feet.y, visitor.duck)));
     for (int i = 0; i < pieces; ++i) {
         // Held by a wall it cannot slide along, the body may still fall or stand; wedged
         // fast, it stops falling.

@@ -1,6 +1,6 @@
 // Walking a user's building (--level): up the test building's stair to its upper storey and back
 // down, seen as a person sees it. The building has no roof, so above its outer walls the picture
-// is black; how far below the top of the far wall the eye looks tells the storey it stands on.
+// shows the sky; how far below the top of the far wall the eye looks tells the storey it stands on.
 #include "RunningProgram.h"
 #include "test_building.h"
 
@@ -18,14 +18,15 @@ constexpr double TAN_HALF_VIEW = 0.57735;  // the view is 60 degrees high
 constexpr double FAR_WALL = test_building::WIDTH - BODY_RADIUS;
 
 // The eye's height in metres, from the top edge of the outer wall straight ahead `distance` away:
-// the first row of the middle column, coming down from the black above the building, that is not
-// black lies tan 30 degrees times the distance over half the picture's height below the eye.
+// the first row of the middle column, coming down from the sky above the building, that is not
+// the sky's bright blue lies tan 30 degrees times the distance over half the picture's height
+// below the eye.
 double eyeHeightSeen(const Screenshot& shot, double distance)
 {
     int row = 0;
     while (row < shot.height / 2) {
         const Screenshot::Pixel p = shot.at(shot.width / 2, row);
-        if (p.r + p.g + p.b > 30)
+        if (p.b < 150 || p.b < p.r + 30)
             break;
         ++row;
     }

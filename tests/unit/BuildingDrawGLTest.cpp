@@ -1,6 +1,7 @@
 // A user's building on a real OpenGL context: a small room made in code (plain walls facing
 // different ways, a textured wall with a cut-out corner, a glass pane, a one-sided and a
-// double-sided pane seen from behind), drawn alone and through the program's own set-up.
+// double-sided pane seen from behind), drawn alone and through the program's own set-up, with
+// the sky over it.
 #include "GlContext.h"
 #include "TgaBytes.h"
 #include "app/building.h"
@@ -193,6 +194,11 @@ TEST(BuildingDrawGLTest, ProgramShowsTheBuildingInPlaceOfOurHall)
     const Seen seen{picture};
     const Rgb chest = seen.at(character.position - Vec3(0, 1.5f, 0));
     EXPECT_FALSE(grey(chest)) << "the character is not in sight: " << text(chest);
+
+    // Over the back wall lies the sky, deeper blue higher up, where our hall has black.
+    const Rgb low = seen.at(Vec3(5, 6.5f, 0)), high = seen.at(Vec3(5, 11.5f, 0));
+    EXPECT_TRUE(low.b > low.r + 30 && high.b > high.r + 30 && low.r + low.g + low.b > 300) << text(low) << ", " << text(high);
+    EXPECT_LT(high.r, low.r - 20) << text(high) << " over " << text(low);
 
     keyUp('4', 0, 0);
     EXPECT_EQ(level.roomCount, 0);

@@ -2,8 +2,10 @@
 // from the glTF binary file and from the OBJ file, and the units and axes the options ask for;
 // faces cut into triangles; what small glTF files make, and the fields past their data refused.
 #include "building/BuildingLoader.h"
+#include "building/BuildingReach.h"
 #include "building/BuildingStart.h"
 #include "building/PolygonTriangulation.h"
+#include "collision/RayCast.h"
 #include "test_building.h"
 
 #include <gtest/gtest.h>
@@ -27,16 +29,26 @@ struct Measure {
     double area = 0;  // square metres
 };
 
+void add(Measure& m, const BuildingSurface& surface)
+{
+    for (std::size_t i = 0; i + 8 < surface.positions.size(); i += 9) {
+        const float* p = surface.positions.data() + i;
+        const Vec3 a(p[0], p[1], p[2]), b(p[3], p[4], p[5]), c(p[6], p[7], p[8]);
+        m.area += double((b - a).cross(c - a).length()) / 2 / (UNITS_PER_METRE * UNITS_PER_METRE);
+        ++m.triangles;
+    }
+}
+
+// Every triangle, the doors' leaves' too.
 Measure measure(const Building& building)
 {
     Measure m;
     for (const BuildingSurface& surface : building.surfaces)
-        for (std::size_t i = 0; i + 8 < surface.positions.size(); i += 9) {
-            const float* p = surface.positions.data() + i;
-            const Vec3 a(p[0], p[1], p[2]), b(p[3], p[4], p[5]), c(p[6], p[7], p[8]);
-            m.area += double((b - a).cross(c - a).length()) / 2 / (UNITS_PER_METRE * UNITS_PER_METRE);
-            ++m.triangles;
-        }
+        add(m, surface);
+    for (const BuildingDoor& door : building.doors)
+        for (const DoorLeaf& leaf : door.leaves)
+            for (const BuildingSurface& surface : leaf.surfaces)
+                add(m, surface);
     return m;
 }
 
@@ -323,8 +335,9 @@ TEST(BuildingReader, AFieldPastWhatTheFileHoldsIsRefusedByName)
     fs::remove_all(folder);
 }
 
-// Without a camera or a start object the visitor stands on the ground floor near the middle,
-// where its body crosses nothing; standing in the wall with the doorway it would.
+// Without a camera or a start object the visitor stands on the ground floor where it sees the
+// most, its body crossing nothing (standing in the wall with the doorway it would), looking along
+// its longest clear line of sight, at nothing nearer than 2 m.
 TEST(BuildingReader, WithoutAStartObjectTheVisitorStandsClearOnTheLowestFloor)
 {
     const std::string folder = writtenBuilding();
@@ -337,13 +350,58 @@ TEST(BuildingReader, WithoutAStartObjectTheVisitorStandsClearOnTheLowestFloor)
     const BuildingLoad load = loadBuilding(folder + "test-building.obj", quiet);
     ASSERT_TRUE(load.ok()) << load.failure;
     const BuildingStart& start = load.building.start;
-    EXPECT_EQ(start.reason, "a clear place on the lowest large floor, near the building's middle");
+    EXPECT_EQ(start.reason.rfind("the clear place on the largest floor that sees the most around it, looking along its "
+                                 "longest clear line of sight (", 0), 0u) << start.reason;
     EXPECT_NEAR(start.eye.y, 1.6f * UNITS_PER_METRE, 1e-4f);
     EXPECT_FALSE(bodyBlocked(load.building, start.eye));
+    const auto sight = [&](Vec3 direction) {
+        const float far = 40.0f * UNITS_PER_METRE;
+        return std::min(1.0f, firstHit(load.building.faces, start.eye, start.eye + direction.normalized() * far)) * far;
+    };
+    const float ahead = sight(start.lookAt - start.eye);
+    EXPECT_GT(ahead, 2.0f * UNITS_PER_METRE) << "a face within 2 m in front of the eye";
+    for (int degrees = 0; degrees < 360; degrees += 5) {
+        const float a = float(degrees) * 0.0174533f;
+        EXPECT_LE(sight(Vec3(std::cos(a), 0.0f, std::sin(a))), ahead * 1.1f) << "a longer view at " << degrees << " degrees";
+    }
     const Vec3 inTheWall(3.0f * UNITS_PER_METRE, 1.6f * UNITS_PER_METRE, tb::INNER_WALL_Z * UNITS_PER_METRE);
     EXPECT_TRUE(bodyBlocked(load.building, inTheWall));
     const Vec3 inTheDoorway((tb::DOOR_X0 + tb::DOOR_WIDTH / 2) * UNITS_PER_METRE, inTheWall.y, inTheWall.z);
     EXPECT_FALSE(bodyBlocked(load.building, inTheDoorway));
+    fs::remove_all(folder);
+}
+
+// Walking everywhere from the start by the walker's rules: the ground floor, through the closed
+// door named in German, and, up the stair, the upper one; the top of the 0.45 m ledge is floor a
+// visitor never steps onto. The wardrobe's door leads nowhere and stays shut.
+TEST(BuildingReader, TheVisitorReachesBothStoreysAndThroughTheDoorButNotTheLedgeTop)
+{
+    const std::string folder = writtenBuilding();
+    BuildingOptions quiet;
+    quiet.announce = false;
+    const BuildingLoad load = loadBuilding(folder + "test-building.glb", quiet);
+    ASSERT_TRUE(load.ok()) << load.failure;
+    ASSERT_EQ(load.building.doors.size(), 1u);
+    EXPECT_EQ(load.building.doors[0].name, tb::DOOR_NAME);
+    ASSERT_EQ(load.building.doors[0].leaves.size(), 1u);
+    EXPECT_NEAR(load.building.doors[0].leaves[0].width, tb::DOOR_WIDTH * UNITS_PER_METRE, 0.01f);
+    ASSERT_EQ(load.building.shutDoors.size(), 1u);
+    EXPECT_EQ(load.building.shutDoors[0].name, tb::WARDROBE_NAME);
+    EXPECT_EQ(load.building.shutDoors[0].why, "no floor within a step of its foot with room for a person on both sides of it");
+    const BuildingReach reach = walkEverywhere(load.building, [](std::size_t) {});
+    const float squareMetre = UNITS_PER_METRE * UNITS_PER_METRE;
+    ASSERT_EQ(reach.storeys.size(), 2u);
+    EXPECT_NEAR(reach.storeys[0].height, 0.0f, 0.01f);
+    EXPECT_NEAR(reach.storeys[1].height, tb::STOREY_HEIGHT * UNITS_PER_METRE, 0.3f);
+    const float upper = (tb::WIDTH - tb::UPPER_FLOOR_X0) * tb::UPPER_FLOOR_Z1;
+    EXPECT_GT(reach.storeys[0].reached / squareMetre, 0.75f * (tb::WIDTH * tb::DEPTH - upper));
+    EXPECT_GT(reach.storeys[1].reached / squareMetre, 0.75f * upper);
+    EXPECT_LT(reach.storeys[1].unreached / squareMetre, 1.0f);
+    EXPECT_NEAR(reach.storeys[0].unreached / squareMetre, tb::LEDGE_SIZE * tb::LEDGE_SIZE, 1.0f);
+    const Vec3 ledge = reach.storeys[0].unreachedAt / UNITS_PER_METRE;
+    EXPECT_NEAR(ledge.x, tb::LEDGE_X0 + tb::LEDGE_SIZE / 2, 0.2f);
+    EXPECT_NEAR(ledge.y, tb::LEDGE_HEIGHT, 0.05f);
+    EXPECT_NEAR(ledge.z, tb::LEDGE_Z0 + tb::LEDGE_SIZE / 2, 0.2f);
     fs::remove_all(folder);
 }
 

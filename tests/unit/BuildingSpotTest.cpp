@@ -1,5 +1,6 @@
 // Where the character stands in a user's building: on the floor under the spot, not behind or
 // inside a wall, and straight ahead when no floor offers a clear spot.
+#include "building/BuildingFaces.h"
 #include "building/BuildingSpot.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,13 @@ void addQuad(Building& b, Vec3 corner, Vec3 u, Vec3 v)
         b.surfaces[0].positions.insert(b.surfaces[0].positions.end(), {p.x, p.y, p.z});
 }
 
+// Its faces indexed, as a building read from a file has them.
+CharacterSpot spotIn(Building b)
+{
+    indexFaces(b);
+    return characterSpot(b, 0.7f, 5.2f);
+}
+
 // The visitor's eye 4 above a floor at height 2, looking along -z.
 Building raisedFloor()
 {
@@ -26,7 +34,7 @@ Building raisedFloor()
 
 TEST(BuildingSpotTest, StandsOnTheFloorFiveUnitsAhead)
 {
-    const CharacterSpot spot = characterSpot(raisedFloor(), 0.7f, 5.2f);
+    const CharacterSpot spot = spotIn(raisedFloor());
     EXPECT_TRUE(spot.clear);
     EXPECT_NEAR(spot.feet.x, 0.0f, 1e-5f);
     EXPECT_NEAR(spot.feet.y, 2.0f, 1e-5f);
@@ -37,7 +45,7 @@ TEST(BuildingSpotTest, StaysOnTheVisitorsSideOfAWallAhead)
 {
     Building b = raisedFloor();
     addQuad(b, Vec3(-20, 2, -3), Vec3(40, 0, 0), Vec3(0, 8, 0));  // across the way, 3 ahead
-    const CharacterSpot spot = characterSpot(b, 0.7f, 5.2f);
+    const CharacterSpot spot = spotIn(b);
     EXPECT_TRUE(spot.clear);
     EXPECT_GT(spot.feet.z, -3.0f + 0.7f) << "behind or in the wall";
     EXPECT_NEAR(spot.feet.y, 2.0f, 1e-5f);
@@ -48,7 +56,7 @@ TEST(BuildingSpotTest, NoFloorLeavesItStraightAheadAtTheStartsHeight)
     Building b = raisedFloor();
     b.surfaces[0].positions.clear();
     addQuad(b, Vec3(-20, 2, -30), Vec3(40, 0, 0), Vec3(0, 8, 0));
-    const CharacterSpot spot = characterSpot(b, 0.7f, 5.2f);
+    const CharacterSpot spot = spotIn(b);
     EXPECT_FALSE(spot.clear);
     EXPECT_NEAR(spot.feet.y, 2.0f, 1e-5f);
     EXPECT_NEAR(spot.feet.z, -5.0f, 1e-5f);

@@ -158,7 +158,9 @@ TEST(DataCheck, ABuildingStandsInPlaceOfTheHall)
     };
     std::string text;
     EXPECT_EQ(check({}, text), 0) << text;
-    EXPECT_EQ(countOf(text, "\n" + glb + " (your building): read\n  format: glTF binary\n  meshes: 9\n  triangles: 114\n"), 1u) << text;
+    EXPECT_EQ(countOf(text, "\n" + glb + " (your building): read\n  format: glTF binary\n  meshes: 11\n  triangles: 134\n"), 1u) << text;
+    EXPECT_EQ(countOf(text, "\n  doors: 1, each opens as the visitor walks into it\n    'Innentür' at "), 1u) << text;
+    EXPECT_EQ(countOf(text, "\n    the storey at 2.80 m: 18 m² reached\n"), 1u) << text;
     EXPECT_EQ(countOf(text, "because that is the object named 'start', standing on the floor under it\n"), 1u) << text;
     EXPECT_EQ(countOf(text, "): read\n"), 3u) << text;  // the building, the model, the skin
     EXPECT_EQ(countOf(text, "warning"), 0u) << text;

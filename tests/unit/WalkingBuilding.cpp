@@ -1,5 +1,7 @@
 #include "WalkingBuilding.h"
 
+#include "building/BuildingFaces.h"
+
 #include <cmath>
 
 namespace walking_building {
@@ -54,7 +56,7 @@ void wallWithOpenings(std::vector<Vec3>& out)
 {
     const float half[] = {0.45f * 2.5f, 0.25f * 2.5f, 0.45f * 2.5f};
     const float middle[] = {DOOR_X, GAP_X, LOW_DOOR_X};
-    const float lintel[] = {5.0f, 5.0f, 1.7f * 2.5f};
+    const float lintel[] = {5.0f, 5.0f, 1.3f * 2.5f};
     float x = 20.0f;
     for (int i = 0; i < 3; ++i) {
         wall(out, x, WALL_Z, middle[i] - half[i], WALL_Z, 0, 6);
@@ -70,12 +72,10 @@ std::vector<Vec3> corners()
 {
     std::vector<Vec3> out;
     slab(out, -5, 40, -5, 30, 0, 0);
-    // The upper storey: two slabs with a seam between, their undersides the ground floor's ceiling.
-    for (float x0 : {-2.0f, SEAM_X + 0.125f}) {
-        const float x1 = x0 < SEAM_X ? SEAM_X : 12.0f;
-        slab(out, x0, x1, UPPER_FRONT, 25, UPPER, UPPER);
-        slab(out, x0, x1, 25, UPPER_FRONT, UPPER - 0.5f, UPPER - 0.5f);
-    }
+    // The upper storey: two slabs with a seam between, over one underside, the ground floor's ceiling.
+    for (float x0 : {-2.0f, SEAM_X + 0.125f})
+        slab(out, x0, x0 < SEAM_X ? SEAM_X : 12.0f, UPPER_FRONT, 25, UPPER, UPPER);
+    slab(out, -2.0f, 12.0f, 25, UPPER_FRONT, UPPER - 0.5f, UPPER - 0.5f);
     stair(out);
     ramp(out, 4.0f, 30.0f);
     ramp(out, 8.0f, 50.0f);
@@ -106,6 +106,7 @@ Building asBuilding()
     }
     building.start.eye = Vec3(-3.0f, 4.0f, -3.0f);
     building.start.lookAt = Vec3(-3.0f, 4.0f, 10.0f);
+    indexFaces(building);
     return building;
 }
 

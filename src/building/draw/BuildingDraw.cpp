@@ -3,6 +3,7 @@
 #include "building/draw/BuildingDraw.h"
 
 #include "building/BuildingLight.h"
+#include "building/draw/DoorDraw.h"
 #include "texture/TextureFilter.h"
 
 #include <algorithm>
@@ -144,6 +145,7 @@ void BuildingDrawing::build(const Building& building, bool trilinear, bool mipma
             blended.push_back(int(s));
     }
     distances.assign(building.surfaces.size(), 0.0f);
+    leafColours = bakeLeafLight(building);
 }
 
 void BuildingDrawing::setFiltering(bool trilinear, bool mipmapping) const
@@ -157,28 +159,24 @@ void BuildingDrawing::setFiltering(bool trilinear, bool mipmapping) const
         }
 }
 
-namespace {
-
-void drawSurface(const Building& building, const BuildingDrawing& drawing, std::size_t s, bool seeThrough)
+void drawSurfaceArrays(const Building& building, const BuildingDrawing& drawing, const BuildingSurface& surface,
+                       const std::vector<std::uint8_t>& colours, bool seeThrough)
 {
-    const BuildingSurface& surface = building.surfaces[s];
     const BuildingMaterial* material = materialOf(building, surface);
     const std::size_t corners = surface.positions.size() / 3;
-    if (!material || corners == 0 || drawing.colours[s].size() != corners * 4)
+    if (!material || corners == 0 || colours.size() != corners * 4)
         return;
     const GLuint texture = drawing.textures[std::size_t(surface.material)];
     const bool textured = texture != 0 && surface.texCoords.size() == corners * 2;
     beginMaterial(*material, texture, textured);
     glVertexPointer(3, GL_FLOAT, 0, surface.positions.data());
-    glColorPointer(4, GL_UNSIGNED_BYTE, 0, drawing.colours[s].data());
+    glColorPointer(4, GL_UNSIGNED_BYTE, 0, colours.data());
     if (textured)
         glTexCoordPointer(2, GL_FLOAT, 0, surface.texCoords.data());
     glDrawArrays(drawing.mode, 0, GLsizei(corners));
     if (glows(*material))
         drawGlow(surface, *material, drawing.glowTextures[std::size_t(surface.material)], corners, drawing.mode, seeThrough);
 }
-
-}  // namespace
 
 void BuildingDrawing::drawSolid(const Building& building) const
 {
@@ -189,14 +187,15 @@ void BuildingDrawing::drawSolid(const Building& building) const
     for (std::size_t s = 0; s < building.surfaces.size(); ++s) {
         const BuildingMaterial* material = materialOf(building, building.surfaces[s]);
         if (material && material->alphaMode != AlphaMode::Blend)
-            drawSurface(building, *this, s, false);
+            drawSurfaceArrays(building, *this, building.surfaces[s], colours[s], false);
     }
+    drawLeaves(building, *this, false);
     endBuilding();
 }
 
 void BuildingDrawing::drawSeeThrough(const Building& building, Vec3 eye)
 {
-    if (blended.empty() || colours.size() != building.surfaces.size())
+    if ((blended.empty() && !leavesHaveGlass(building)) || colours.size() != building.surfaces.size())
         return;
     for (int s : blended) {
         const Vec3 d = middles[std::size_t(s)] - eye;
@@ -211,7 +210,8 @@ void BuildingDrawing::drawSeeThrough(const Building& building, Vec3 eye)
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     for (int s : blended)
-        drawSurface(building, *this, std::size_t(s), true);
+        drawSurfaceArrays(building, *this, building.surfaces[std::size_t(s)], colours[std::size_t(s)], true);
+    drawLeaves(building, *this, true);
     endBuilding();
     glDepthMask(GL_TRUE);
     glBlendFunc(GL_ONE, GL_ZERO);

@@ -18,6 +18,7 @@ struct BuildingDrawing {
     std::vector<int> blended;                        // the surfaces of BLEND materials, in drawing order
     std::vector<Vec3> middles;                       // per surface: the middle of its corners' bounds
     std::vector<float> distances;                    // per surface: scratch for the farthest-first order
+    std::vector<std::vector<std::uint8_t>> leafColours;  // per surface of the doors' leaves, door by door (DoorDraw.h)
     GLenum mode = GL_TRIANGLES;                      // GL_LINE_STRIP while wireframe is on
 
     // Uploads every material's picture (mipmapped, filtered as the switches say) and bakes the
@@ -32,3 +33,8 @@ struct BuildingDrawing {
     // The textures go back to OpenGL.
     void release();
 };
+
+// One surface's triangles with its colours, in its material's state (which stays set), and its
+// glow over them; `seeThrough` while the BLEND surfaces are drawn.
+void drawSurfaceArrays(const Building& building, const BuildingDrawing& drawing, const BuildingSurface& surface,
+                       const std::vector<std::uint8_t>& colours, bool seeThrough);

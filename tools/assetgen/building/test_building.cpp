@@ -109,6 +109,12 @@ Source testBuilding()
                       ramp("ramp 30", RAMP30_X0, RAMP30_X1, 30.0f), ramp("ramp 50", RAMP50_X0, RAMP50_X1, 50.0f), glass()};
     Object ledge{"ledge", "stair", {LEDGE_X0, 0, LEDGE_Z0}, box(0, 0, 0, LEDGE_SIZE, LEDGE_HEIGHT, LEDGE_SIZE), false};
     source.objects.push_back(ledge);
+    // The doorway's closed door, named in German, and a wardrobe's against the outer wall, which
+    // leads nowhere and stays shut.
+    const float half = DOOR_LEAF_THICKNESS / 2;
+    source.objects.push_back({DOOR_NAME, "stair", {DOOR_X0, 0, INNER_WALL_Z}, box(0, 0, -half, DOOR_WIDTH, DOOR_HEIGHT, half), false});
+    source.objects.push_back({WARDROBE_NAME, "stair", {WIDTH - 0.05f, 0, WARDROBE_Z0},
+                              box(0, 0, 0, DOOR_LEAF_THICKNESS, DOOR_HEIGHT, WARDROBE_WIDTH), false});
     Object start{"start", "floor", {START_X, 0, START_Z}, {{{{-0.1f, 0, -0.1f}, {0, 0, 0.2f}, {0.1f, 0, -0.1f}}}}, false};
     source.objects.push_back(start);
     return source;

@@ -31,6 +31,10 @@ constexpr float LEDGE_HEIGHT = 0.45f;      // a box x 8..10, z 3.5..5.5 (placed 
 constexpr float LEDGE_X0 = 8.0f, LEDGE_Z0 = 3.5f, LEDGE_SIZE = 2.0f;
 constexpr float INNER_WALL_Z = 6.5f;       // a wall across the ground floor ...
 constexpr float DOOR_X0 = 5.55f, DOOR_WIDTH = 0.9f, DOOR_HEIGHT = 2.0f;  // ... with a doorway
+constexpr const char* DOOR_NAME = "Innentür";  // its closed door's leaf, in the doorway
+constexpr float DOOR_LEAF_THICKNESS = 0.04f;
+constexpr const char* WARDROBE_NAME = "Schranktür";  // a wardrobe's door against the wall x = 12
+constexpr float WARDROBE_Z0 = 6.8f, WARDROBE_WIDTH = 0.6f;
 constexpr float GLASS_X0 = 9.0f, GLASS_X1 = 11.0f, GLASS_Z = 7.5f, GLASS_Y0 = 0.5f, GLASS_Y1 = 2.0f;
 constexpr float START_X = 2.0f, START_Z = 6.0f;  // an object named "start" on the floor, looking along -z
 
