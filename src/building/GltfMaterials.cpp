@@ -3,6 +3,7 @@
 #include "building/GltfValue.h"
 #include "picture/PictureReader.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -117,11 +118,22 @@ BuildingMaterial material(const tinygltf::Material& source, std::size_t index)
     return material;
 }
 
+// The specular-glossiness extension's diffuse colour and picture where the material's own
+// metallic-roughness colour says nothing (its default white, no picture). Converters that write
+// both (assimp) put the true alpha of glass in the core colour and 1 in the extension's.
+const tinygltf::Value* specularGlossiness(const tinygltf::Material& material)
+{
+    const tinygltf::PbrMetallicRoughness& core = material.pbrMetallicRoughness;
+    const bool coreSays = core.baseColorTexture.index >= 0 ||
+                          std::any_of(core.baseColorFactor.begin(), core.baseColorFactor.end(), [](double c) { return c != 1.0; });
+    return coreSays ? nullptr : gltfExtension(material.extensions, SPECULAR_GLOSSINESS);
+}
+
 }  // namespace
 
 std::vector<double> baseColourFactor(const tinygltf::Material& material)
 {
-    const tinygltf::Value* specular = gltfExtension(material.extensions, SPECULAR_GLOSSINESS);
+    const tinygltf::Value* specular = specularGlossiness(material);
     if (!specular)
         return material.pbrMetallicRoughness.baseColorFactor;
     std::vector<double> factor(4);
@@ -132,7 +144,7 @@ std::vector<double> baseColourFactor(const tinygltf::Material& material)
 
 tinygltf::TextureInfo baseColourTexture(const tinygltf::Material& material)
 {
-    const tinygltf::Value* specular = gltfExtension(material.extensions, SPECULAR_GLOSSINESS);
+    const tinygltf::Value* specular = specularGlossiness(material);
     if (!specular)
         return material.pbrMetallicRoughness.baseColorTexture;
     tinygltf::TextureInfo info;

@@ -22,15 +22,19 @@ namespace tb = test_building;
 
 namespace {
 
-// Triangles and their area per material name, and the bounds: what every way must keep.
+// Triangles and their area per material name, how see-through each is, and the bounds: what
+// every way must keep.
 struct Shape {
     std::map<std::string, std::pair<long, double>> materials;
+    std::map<std::string, float> alphas;
     Vec3 low, high;
 };
 
 Shape shapeOf(const Building& building)
 {
-    Shape shape{{}, building.low, building.high};
+    Shape shape{{}, {}, building.low, building.high};
+    for (const BuildingMaterial& material : building.materials)
+        shape.alphas[material.name] = material.baseColour[3];
     for (const BuildingSurface& surface : building.surfaces)
         for (std::size_t i = 0; i + 8 < surface.positions.size(); i += 9) {
             const float* p = &surface.positions[i];
@@ -118,6 +122,8 @@ TEST(BuildingVariantsGLTest, EveryWayShowsTheSameBuilding)
         const double units = way.precision * UNITS_PER_METRE;
         EXPECT_NEAR((shape.high - meant.high).length(), 0.0, units * 2);
         EXPECT_NEAR((shape.low - meant.low).length(), 0.0, units * 2);
+        for (const auto& [material, alpha] : meant.alphas)
+            EXPECT_NEAR(shape.alphas.count(material) ? shape.alphas.at(material) : -1.0f, alpha, 1e-3f) << material;
         for (const auto& [material, count] : meant.materials) {
             EXPECT_EQ(shape.materials.count(material) ? shape.materials.at(material).first : 0, count.first) << material;
             EXPECT_NEAR(shape.materials.count(material) ? shape.materials.at(material).second : 0, count.second,

@@ -221,7 +221,11 @@ struct GlbWriter {
         const std::string texture = std::string("{\"index\":0") + (variant == "second-uv" ? ",\"texCoord\":1}" : "}");
         const bool picture = !material.picture.empty();
         std::string json = "{\"name\":\"" + material.name + "\"";
-        if (variant == "specular-glossiness")
+        if (variant == "specular-glossiness" && material.blend)  // as assimp writes glass: its alpha in the core colour only
+            json += ",\"pbrMetallicRoughness\":{\"baseColorFactor\":" + factor + "},\"extensions\":{" +
+                    "\"KHR_materials_pbrSpecularGlossiness\":{\"diffuseFactor\":[" + number(c[0]) + "," + number(c[1]) +
+                    "," + number(c[2]) + ",1]}}";
+        else if (variant == "specular-glossiness")
             json += ",\"extensions\":{\"KHR_materials_pbrSpecularGlossiness\":{\"diffuseFactor\":" + factor +
                     (picture ? ",\"diffuseTexture\":" + texture : "") + "}}";
         else
