@@ -1,6 +1,7 @@
 // The scene set-up and the GLUT callbacks that make up the program's frames and input.
 #pragma once
 
+#include "app/globals.h"
 #include "data/RunFiles.h"
 
 #include <string>
@@ -36,7 +37,11 @@ void reshape(int width, int height);
 // The frame: idleStep moves the world by the keys held; idle adds the redisplay request.
 // drawFrame draws everything but does not swap; display swaps and times the frame.
 void idleStep();
-// The free camera's walk by the keys held, which no wall stops.
+// Where the visitor means to walk this frame, as parts of the keys' pace: the movement keys
+// held and the sticks together, each part within -1 to 1 (two keys or a key and a stick give no
+// more than one).
+Stride wishedStride();
+// The free camera's walk by the keys held and the sticks, which no wall stops.
 void walkThroughWalls(float step);
 void idle();
 void drawFrame();
