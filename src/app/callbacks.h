@@ -28,8 +28,12 @@ void placeCamera();
 // The OpenGL state the whole program draws with: depth test, front faces culled with
 // clockwise as front, texturing; set once and never changed.
 void setFixedState();
-// The perspective of the whole window: 60 degrees vertical field, near 1 (0.35 with solid
-// walls), far as the scene shown reaches.
+// The field from bottom to top: 60 degrees on a screen 4:3 or wider, where a wider one sees more
+// to the sides; on a narrower one (a phone held upright) the sides a 4:3 screen shows, and more
+// above and below.
+double verticalFieldOfView(int width, int height);
+// The perspective of the whole window: that field, near 1 (0.35 with solid walls, both closer on
+// a taller field), far as the scene shown reaches.
 void setProjection(int width, int height);
 // The viewport and the projection follow the window; the model-view matrix is left current.
 void reshape(int width, int height);
