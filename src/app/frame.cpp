@@ -1,5 +1,6 @@
 // The frame: idle moves the camera by the keys held and the sticks, display draws and times the frame.
 #include "app/callbacks.h"
+#include "app/gamepad.h"
 #include "app/globals.h"
 #include "app/scene.h"
 #include "app/screenshot.h"
@@ -7,7 +8,6 @@
 #include "app/window.h"
 
 #include <GL/freeglut.h>
-
 #include <algorithm>
 
 namespace {
@@ -26,6 +26,7 @@ Stride wishedStride()
     return {keysAndSticks(forwardHeld, backwardHeld, thumbStride.ahead, padStride.ahead),
             keysAndSticks(rightHeld, leftHeld, thumbStride.aside, padStride.aside)};
 }
+
 void walkThroughWalls(float step)
 {
     const Stride stride = wishedStride();
@@ -54,6 +55,7 @@ void idle()
 {
     if (textureManager.reloading)
         return;
+    followGamepad(readGamepad(), frameTimer.speedFactor);
     idleStep();
     finishWindowChange();
     glutPostRedisplay();
