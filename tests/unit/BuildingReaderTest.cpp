@@ -264,6 +264,20 @@ TEST(BuildingReader, AFieldPastWhatTheFileHoldsIsRefusedByName)
     const auto glb = [](const std::string& text, const Bytes& bin = tb::triangleBin()) { return tb::glbFile(text, bin); };
     const std::string positionsView = "\"byteOffset\":0,\"byteLength\":36}";
     const std::string obj = "v 0 0 0\nv 1 0 0\nv 0 0 1\nvt 0 0\nvt 1 0\nf 1/1 2/2 3/3\n";
+    // A mesh of 1000 triangles whose mode is below 0 (read as triangles, glTF's default), placed
+    // by 16001 nodes: counted before anything is read, it is over the limit.
+    std::string placed = "[", listed = "[";
+    for (int n = 0; n <= 16000; ++n) {
+        placed += std::string(n ? "," : "") + "{\"mesh\":0}";
+        listed += (n ? "," : "") + std::to_string(n);
+    }
+    Bytes thousand = tb::triangleBin();
+    thousand.resize(36 + 12000);
+    std::string overLimit = tb::triangleJson(placed + "]", "", "{\"byteLength\":12036}");
+    overLimit = with(overLimit, "\"nodes\":[0]", "\"nodes\":" + listed + "]");
+    overLimit = with(overLimit, "\"count\":3,\"type\":\"SCALAR\"", "\"count\":3000,\"type\":\"SCALAR\"");
+    overLimit = with(overLimit, "\"byteLength\":12}", "\"byteLength\":12000}");
+    overLimit = with(overLimit, "\"indices\":1}", "\"indices\":1,\"mode\":-1}");
     const struct {
         const char* file;
         Bytes bytes;
@@ -283,6 +297,7 @@ TEST(BuildingReader, AFieldPastWhatTheFileHoldsIsRefusedByName)
          "texture 0 names picture 1, which the file does not have"},
         {"house.glb", glb(with(json, "\"nodes\":[0]", "\"nodes\":[1]")), "scene 0 names node 1, which the file does not have"},
         {"house.obj", Bytes(obj.begin(), obj.end()), "a face names texture coordinate 3, past the 2 the file holds"},
+        {"house.glb", glb(overLimit, thousand), "the scene holds over 16000000 triangles, the limit"},
     };
     const std::string folder = testFolder();
     for (const auto& row : rows) {

@@ -309,6 +309,16 @@ test('a link opens the building it names with the files the building names; one 
   } finally {
     await p.close();
   }
+  // With a character of its own, which stands in the building where the desktop's does.
+  for (const name of ['pelgrin.md2', 'pelgrin2.tga'])
+    fs.copyFileSync(path.resolve(__dirname, '../../bin', name), path.join(folder, name));
+  p = await openPage(640, 504, { path: '?level=test-output/link/test-building.obj&model=test-output/link/pelgrin.md2&skin=test-output/link/pelgrin2.tga' });
+  try {
+    await shows(p, 'loaded pelgrin.md2');
+    await frameShows(p.page, desktopFrame(5), 'linked-character.png');
+  } finally {
+    await p.close();
+  }
   p = await openPage(640, 504, { path: '?level=test-output/link/gone.glb' });
   try {
     await shows(p, `http://127.0.0.1:${p.server.address().port}/test-output/link/gone.glb: cannot fetch the file (404 Not Found)`);

@@ -5,6 +5,7 @@
 #include "app/building.h"
 #include "app/globals.h"
 #include "app/options.h"
+#include "app/scene.h"
 #include "building/BuildingLoader.h"
 #include "data/FileSearch.h"
 #include "data/LoadFailure.h"
@@ -23,7 +24,8 @@ namespace {
 // takes it over, so that one drop after another never fills the texture table.
 int droppedSkinSlot = -1;
 
-// The new character takes the old one's slot, scale and place (as the scene set-up puts it);
+// The new character takes the old one's slot and scale, and its place in the scene shown (as the
+// scene set-up puts it: in a building, on the floor in front of the visitor);
 // the old one stays if the new one is refused, which is named on the console as on the desktop.
 std::string loadCharacter(const std::string& model, const std::string& skin)
 {
@@ -34,7 +36,7 @@ std::string loadCharacter(const std::string& model, const std::string& skin)
         return load.failure;
     }
     Md2Model& character = modelManager.models[characterModel];
-    character.position.set(8.0f, 4.0f, 8.0f);
+    scene->placeCharacter(character);
     droppedSkinSlot = character.texture;
     return "loaded " + model.substr(model.rfind('/') + 1);
 }
