@@ -79,7 +79,7 @@ EM_JS(void, listenForDrops, (), {
     if (picker)
         picker.addEventListener('change', function() {
             take(Array.from(picker.files));
-            picker.value = '';
+            picker.value = "";
         });
 });
 
