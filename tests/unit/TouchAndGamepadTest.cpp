@@ -48,6 +48,8 @@ protected:
         camera.up.set(0.0f, 1.0f, 0.0f);
         camera.updateSide();
         startView = camera;
+        // Whatever a test before left switched on (the help, solid walls) starts off.
+        solidWalls = showHelp = screenshotWanted = false;
     }
     void TearDown() override
     {
