@@ -31,11 +31,14 @@ foreach(data ${HALVANE_DATA_FILES})
   list(APPEND preload "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/bin/${data}@/bin/${data}")
 endforeach()
 
+include(${CMAKE_SOURCE_DIR}/cmake/Decoders.cmake)
+
 add_executable(halvane ${WEB_SOURCES})
 # Our GL/freeglut.h in front of the system's: Emscripten has only the classic GLUT header.
 target_include_directories(halvane BEFORE PRIVATE ${CMAKE_SOURCE_DIR}/src/platform/web)
 target_include_directories(halvane PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_include_directories(halvane SYSTEM PRIVATE ${HALVANE_STB_INCLUDE_DIR} ${HALVANE_BUILDING_INCLUDE_DIR})
+target_link_libraries(halvane PRIVATE halvane_decoders)
 target_compile_definitions(halvane PRIVATE HALVANE_VERSION="${PROJECT_VERSION}" HALVANE_INSTALLED_DATA="../share/halvane")
 # tinygltf reads a .gltf's JSON with nlohmann's parser, which reports a broken file by throwing;
 # tinygltf catches it and refuses the file with the parser's message, as the desktop does. Without

@@ -25,6 +25,15 @@ struct BuildingMaterial {
     AlphaMode alphaMode = AlphaMode::Opaque;
     float alphaCutoff = 0.5f;
     bool doubleSided = false;
+    // Shown at its colour without the building's light (glTF's KHR_materials_unlit).
+    bool unlit = false;
+    // The glow added over the lit colour and never darkened: the emissive factor times its
+    // strength (KHR_materials_emissive_strength, so above 1 where the file says so), times the
+    // emissive picture where there is one (named, found and decoded as the base colour's).
+    float emissive[3] = {0.0f, 0.0f, 0.0f};
+    std::string emissivePictureName;
+    std::string emissivePictureFound;
+    Image emissiveImage;
 };
 
 // Every triangle of one material, three corners each, counter-clockwise seen from the front.
@@ -33,6 +42,12 @@ struct BuildingSurface {
     std::vector<float> positions;  // x y z per corner, in our units, +Y up
     std::vector<float> normals;    // unit normal per corner (flat where the file had none)
     std::vector<float> texCoords;  // s t per corner, the material's texture transform applied
+    // R G B A per corner, 0..1, which the base colour is multiplied by (glTF's COLOR_0); empty
+    // when the file gives none.
+    std::vector<float> colours;
+    // s t per corner for the emissive picture, from the set and transform it names; empty when
+    // the material has no emissive picture.
+    std::vector<float> emissiveTexCoords;
 };
 
 // Where the visitor starts and why: the eye and the point it looks at, in our units.

@@ -32,16 +32,19 @@ std::vector<std::uint8_t> bakeLight(const BuildingSurface& surface, const Buildi
 {
     const std::size_t corners = surface.positions.size() / 3;
     const bool hasNormals = surface.normals.size() == corners * 3;
+    const bool hasColours = surface.colours.size() == corners * 4;
     std::vector<std::uint8_t> colours(corners * 4);
     const float* base = material.baseColour;
+    static const float WHITE[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     for (std::size_t i = 0; i < corners; ++i) {
         const float* n = hasNormals ? &surface.normals[i * 3] : nullptr;
-        const float light = n ? lightOn(Vec3(n[0], n[1], n[2])) : MIDDLE;
+        const float light = material.unlit ? 1.0f : n ? lightOn(Vec3(n[0], n[1], n[2])) : MIDDLE;
+        const float* own = hasColours ? &surface.colours[i * 4] : WHITE;
         std::uint8_t* c = &colours[i * 4];
-        c[0] = colourByte(base[0] * light);
-        c[1] = colourByte(base[1] * light);
-        c[2] = colourByte(base[2] * light);
-        c[3] = colourByte(base[3]);
+        c[0] = colourByte(base[0] * own[0] * light);
+        c[1] = colourByte(base[1] * own[1] * light);
+        c[2] = colourByte(base[2] * own[2] * light);
+        c[3] = colourByte(base[3] * own[3]);
     }
     return colours;
 }

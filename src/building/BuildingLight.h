@@ -14,5 +14,6 @@
 float lightOn(Vec3 normal);
 
 // The surface's corners as RGBA bytes for a colour array: the material's base colour times the
-// light of each corner's normal, alpha unchanged.
+// corner's own colour (where the file gives one) times the light of its normal (none for an
+// unlit material), alpha unchanged by the light. The emissive glow is drawn over it apart.
 std::vector<std::uint8_t> bakeLight(const BuildingSurface& surface, const BuildingMaterial& material);

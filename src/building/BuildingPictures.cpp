@@ -29,9 +29,9 @@ std::string uriDecoded(const std::string& uri)
     return text;
 }
 
-bool embedded(const BuildingMaterial& material)
+bool embedded(const std::string& name)
 {
-    return material.pictureName.rfind("embedded picture", 0) == 0;
+    return name.rfind("embedded picture", 0) == 0;
 }
 
 struct Loaded {
@@ -40,34 +40,50 @@ struct Loaded {
     bool alpha = false;
 };
 
+// One picture of a material: its name in the file, the file it was found as, its image.
+struct Slot {
+    const std::string& name;
+    std::string& found;
+    Image& image;
+    bool alpha;
+};
+
+// Each picture is read and warned about once, by the name the file gives it.
+void loadPicture(Building& building, const BuildingMaterial& material, Slot slot, const std::string& folder,
+                 bool uriNames, bool announce, std::map<std::string, Loaded>& loaded)
+{
+    if (slot.name.empty() || embedded(slot.name))
+        return;
+    auto entry = loaded.find(slot.name);
+    if (entry == loaded.end() || (slot.alpha && !entry->second.alpha)) {
+        const NamedFile file = findNamedFile(folder, uriNames ? uriDecoded(slot.name) : slot.name);
+        Loaded picture;
+        picture.found = file.found;
+        picture.alpha = slot.alpha;
+        if (file.found.empty())
+            picture.decode.reason = "missing (looked for " + file.lookedFor + ")";
+        else
+            picture.decode = readPicture(file.found.c_str(), announce, slot.alpha);
+        if (!picture.decode.ok())
+            building.warnings.push_back("the picture " + slot.name + " is " + (file.found.empty() ? "" : "broken: ") +
+                                        picture.decode.reason + "; surfaces of material " + material.name +
+                                        " show its colour");
+        entry = loaded.insert_or_assign(slot.name, std::move(picture)).first;
+    }
+    slot.found = entry->second.found;
+    if (entry->second.decode.ok())
+        slot.image = entry->second.decode.image;
+}
+
 }  // namespace
 
 void loadBuildingPictures(Building& building, const std::string& folder, bool uriNames, bool announce)
 {
-    std::map<std::string, Loaded> loaded;  // by the name the file gives, so that each is read and warned about once
-    for (BuildingMaterial& material : building.materials) {
-        if (material.pictureName.empty() || embedded(material))
-            continue;
-        const bool alpha = material.alphaMode != AlphaMode::Opaque;
-        auto entry = loaded.find(material.pictureName);
-        if (entry == loaded.end() || (alpha && !entry->second.alpha)) {
-            const std::string name = uriNames ? uriDecoded(material.pictureName) : material.pictureName;
-            const NamedFile file = findNamedFile(folder, name);
-            Loaded picture;
-            picture.found = file.found;
-            picture.alpha = alpha;
-            if (file.found.empty())
-                picture.decode.reason = "missing (looked for " + file.lookedFor + ")";
-            else
-                picture.decode = readPicture(file.found.c_str(), announce, alpha);
-            if (!picture.decode.ok())
-                building.warnings.push_back("the picture " + material.pictureName + " is " +
-                                            (file.found.empty() ? "" : "broken: ") + picture.decode.reason +
-                                            "; surfaces of material " + material.name + " show its colour");
-            entry = loaded.insert_or_assign(material.pictureName, std::move(picture)).first;
-        }
-        material.pictureFound = entry->second.found;
-        if (entry->second.decode.ok())
-            material.image = entry->second.decode.image;
+    std::map<std::string, Loaded> loaded;
+    for (BuildingMaterial& m : building.materials) {
+        loadPicture(building, m, {m.pictureName, m.pictureFound, m.image, m.alphaMode != AlphaMode::Opaque}, folder,
+                    uriNames, announce, loaded);
+        loadPicture(building, m, {m.emissivePictureName, m.emissivePictureFound, m.emissiveImage, false}, folder,
+                    uriNames, announce, loaded);
     }
 }

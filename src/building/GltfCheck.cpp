@@ -1,6 +1,8 @@
 #include "building/GltfCheck.h"
 
 #include "building/BuildingRead.h"
+#include "building/GltfMaterials.h"
+#include "building/GltfValue.h"
 
 #include <cmath>
 
@@ -18,23 +20,20 @@ bool inRange(int index, std::size_t size)
     return index >= 0 && std::size_t(index) < size;
 }
 
-std::string checkRequiredExtensions(const tinygltf::Model& model)
-{
-    for (const std::string& extension : model.extensionsRequired)
-        if (!knownGltfExtension(extension))
-            return "the file requires the extension " + extension +
-                   ", which halvane does not read (export without it)";
-    return "";
-}
+}  // namespace
 
-std::string checkViews(const tinygltf::Model& model)
+std::string checkGltfViews(const tinygltf::Model& model)
 {
     for (std::size_t v = 0; v < model.bufferViews.size(); ++v) {
         const tinygltf::BufferView& view = model.bufferViews[v];
         if (!inRange(view.buffer, model.buffers.size()))
             return named("buffer view", v) + " names buffer " + std::to_string(view.buffer) + ", which the file does not have";
         const Count size = model.buffers[std::size_t(view.buffer)].data.size();
-        if (Count(view.byteOffset) > size || Count(view.byteLength) > size - Count(view.byteOffset))
+        const bool fits = Count(view.byteOffset) <= size && Count(view.byteLength) <= size - Count(view.byteOffset);
+        if (!fits && gltfExtension(model.buffers[std::size_t(view.buffer)].extensions, "EXT_meshopt_compression"))
+            return named("buffer view", v) + " reads buffer " + std::to_string(view.buffer) +
+                   ", a fallback of EXT_meshopt_compression that holds no data";
+        if (!fits)
             return named("buffer view", v) + " reaches past the end of buffer " + std::to_string(view.buffer) + " (" +
                    std::to_string(size) + " bytes)";
         if (view.byteStride != 0 && (view.byteStride < 4 || view.byteStride > 252))
@@ -42,6 +41,8 @@ std::string checkViews(const tinygltf::Model& model)
     }
     return "";
 }
+
+namespace {
 
 std::string checkAccessor(const tinygltf::Model& model, std::size_t a)
 {
@@ -92,11 +93,10 @@ std::string checkMaterials(const tinygltf::Model& model)
         if (model.textures[t].source >= 0 && !inRange(model.textures[t].source, model.images.size()))
             return named("texture", t) + " names picture " + std::to_string(model.textures[t].source) +
                    ", which the file does not have";
-    for (std::size_t m = 0; m < model.materials.size(); ++m) {
-        const int texture = model.materials[m].pbrMetallicRoughness.baseColorTexture.index;
-        if (texture >= 0 && !inRange(texture, model.textures.size()))
-            return named("material", m) + " names texture " + std::to_string(texture) + ", which the file does not have";
-    }
+    for (std::size_t m = 0; m < model.materials.size(); ++m)
+        for (const int texture : {baseColourTexture(model.materials[m]).index, model.materials[m].emissiveTexture.index})
+            if (texture >= 0 && !inRange(texture, model.textures.size()))
+                return named("material", m) + " names texture " + std::to_string(texture) + ", which the file does not have";
     for (std::size_t i = 0; i < model.images.size(); ++i)
         if (model.images[i].bufferView >= 0 && !inRange(model.images[i].bufferView, model.bufferViews.size()))
             return named("picture", i) + " names buffer view " + std::to_string(model.images[i].bufferView) +
@@ -150,11 +150,6 @@ std::string checkNodeTree(const tinygltf::Model& model)
 
 }  // namespace
 
-bool knownGltfExtension(const std::string& name)
-{
-    return name == "KHR_texture_transform";
-}
-
 std::uint64_t elementSize(const tinygltf::Accessor& accessor)
 {
     const int component = tinygltf::GetComponentSizeInBytes(std::uint32_t(accessor.componentType));
@@ -177,9 +172,7 @@ int buildingScene(const tinygltf::Model& model)
 
 std::string checkGltfModel(const tinygltf::Model& model)
 {
-    std::string problem = checkRequiredExtensions(model);
-    if (problem.empty())
-        problem = checkViews(model);
+    std::string problem;
     for (std::size_t a = 0; problem.empty() && a < model.accessors.size(); ++a)
         problem = checkAccessor(model, a);
     if (problem.empty())

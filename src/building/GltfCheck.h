@@ -7,11 +7,11 @@
 
 #include <string>
 
-// The extensions we read; any other the file says it requires is refused by name.
-bool knownGltfExtension(const std::string& name);
-
-// Empty when the model can be read safely; else the problem, naming the field ("accessor 3
-// reaches past the end of buffer view 1").
+// Empty when every buffer view lies inside its buffer; else the problem ("buffer view 3 reaches
+// past the end of buffer 0 (48 bytes)"). Compressed views are unpacked (GltfUnpack.h) first.
+std::string checkGltfViews(const tinygltf::Model& model);
+// Empty when the rest of the model, with its views checked and unpacked, can be read safely;
+// else the problem, naming the field ("accessor 3 reaches past the end of buffer view 1").
 std::string checkGltfModel(const tinygltf::Model& model);
 
 // The scene whose meshes are the building: the default scene, else the first; -1 when there is none.

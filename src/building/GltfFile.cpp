@@ -10,6 +10,7 @@
 #include "building/GltfFile.h"
 
 #include "building/BuildingRead.h"
+#include "building/GltfExtensions.h"
 #include "data/FileSearch.h"
 #include "data/LittleEndian.h"
 #include "data/ReadWholeFile.h"
@@ -137,6 +138,29 @@ std::string checkGlbLayout(const unsigned char* bytes, std::uint64_t size)
     return "";
 }
 
+namespace {
+
+// A .glb whose JSON chunk is `json` and whose other chunks are the file's own.
+std::vector<unsigned char> withJsonChunk(const unsigned char* glb, std::uint64_t length, std::string text)
+{
+    while (text.size() % 4 != 0)
+        text += ' ';
+    const std::uint64_t rest = 20 + std::uint64_t(readUint32(glb + 12));
+    std::vector<unsigned char> out(glb, glb + 12);
+    const std::uint32_t words[2] = {std::uint32_t(text.size()), JSON_CHUNK};
+    for (std::uint32_t word : words)
+        for (int b = 0; b < 4; ++b)
+            out.push_back(std::uint8_t(word >> (8 * b)));
+    out.insert(out.end(), text.begin(), text.end());
+    out.insert(out.end(), glb + rest, glb + length);
+    const std::uint64_t total = out.size();
+    for (int b = 0; b < 4; ++b)
+        out[std::size_t(8 + b)] = std::uint8_t(total >> (8 * b));
+    return out;
+}
+
+}  // namespace
+
 GltfParse parseGltfFile(const std::string& path, bool binary)
 {
     GltfParse parse;
@@ -158,9 +182,22 @@ GltfParse parseGltfFile(const std::string& path, bool binary)
         size = readUint32(bytes + 8);
     }
     const char* json = binary ? reinterpret_cast<const char*>(bytes) + 20 : file.contents.data();
-    if (jsonNestsTooDeep(json, binary ? readUint32(bytes + 12) : size)) {
+    const std::uint64_t jsonSize = binary ? readUint32(bytes + 12) : size;
+    if (jsonNestsTooDeep(json, jsonSize)) {
         parse.failure = "its JSON nests deeper than " + std::to_string(MAX_JSON_DEPTH) + " levels";
         return parse;
+    }
+    const GltfPreflight preflight = preflightGltfJson(json, std::size_t(jsonSize));
+    if (!preflight.failure.empty()) {
+        parse.failure = preflight.failure;
+        return parse;
+    }
+    std::vector<unsigned char> rewritten;
+    if (!preflight.json.empty()) {
+        rewritten = binary ? withJsonChunk(bytes, size, preflight.json)
+                           : std::vector<unsigned char>(preflight.json.begin(), preflight.json.end());
+        bytes = rewritten.data();
+        size = rewritten.size();
     }
     FileSeam seam{folderOf(path), ""};
     tinygltf::TinyGLTF gltf;
@@ -170,7 +207,8 @@ GltfParse parseGltfFile(const std::string& path, bool binary)
     bool read = false;
     try {
         read = binary ? gltf.LoadBinaryFromMemory(&parse.model, &error, &warning, bytes, unsigned(size), "")
-                      : gltf.LoadASCIIFromString(&parse.model, &error, &warning, file.contents.data(), unsigned(size), "");
+                      : gltf.LoadASCIIFromString(&parse.model, &error, &warning, reinterpret_cast<const char*>(bytes),
+                                                 unsigned(size), "");
     } catch (const std::exception& problem) {
         error = std::string("not a glTF file that can be read (") + problem.what() + ")";
     }

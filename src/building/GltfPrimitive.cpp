@@ -1,22 +1,13 @@
 #include "building/GltfPrimitive.h"
 
 #include "building/BuildingRead.h"
-#include "building/GltfAccessor.h"
+#include "building/GltfVertices.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace {
-
-// A primitive's vertices as the file holds them, read and checked.
-struct PrimitiveData {
-    int mode = TINYGLTF_MODE_TRIANGLES;
-    std::vector<double> positions;       // x y z per vertex, in the file's units and axes
-    std::vector<double> normals;         // x y z per vertex; empty when the file gives none for each vertex
-    std::vector<double> uvs;             // u v per vertex; empty likewise
-    std::vector<std::uint32_t> indices;  // the corners, in the order `mode` takes them
-};
 
 // How the node places the primitive.
 struct Placement {
@@ -31,12 +22,6 @@ int modeOf(const tinygltf::Primitive& primitive)
     return primitive.mode < 0 ? TINYGLTF_MODE_TRIANGLES : primitive.mode;
 }
 
-int attribute(const tinygltf::Primitive& primitive, const char* name)
-{
-    const auto found = primitive.attributes.find(name);
-    return found == primitive.attributes.end() ? -1 : found->second;
-}
-
 std::uint64_t triangleCount(std::uint64_t corners, int mode)
 {
     if (mode == TINYGLTF_MODE_TRIANGLES)
@@ -46,90 +31,10 @@ std::uint64_t triangleCount(std::uint64_t corners, int mode)
 
 std::uint64_t cornerCount(const tinygltf::Model& model, const tinygltf::Primitive& primitive)
 {
-    const int positions = attribute(primitive, "POSITION");
+    const int positions = primitiveAttribute(primitive, "POSITION");
     if (primitive.indices >= 0)
         return model.accessors[std::size_t(primitive.indices)].count;
     return positions < 0 ? 0 : model.accessors[std::size_t(positions)].count;
-}
-
-std::string checkFloats(const tinygltf::Model& model, int accessor, const char* what, int width)
-{
-    const tinygltf::Accessor& a = model.accessors[std::size_t(accessor)];
-    if (a.type != width || (width == 3 && a.componentType != TINYGLTF_COMPONENT_TYPE_FLOAT))
-        return "accessor " + std::to_string(accessor) + " of " + what + " is not " +
-               (width == 3 ? "three floats" : "two numbers") + " per vertex";
-    if (a.bufferView < 0)
-        return "accessor " + std::to_string(accessor) + " of " + what + " has no data";
-    return "";
-}
-
-// The kinds of the attributes we read, before any of them is read.
-std::string checkAttributes(const tinygltf::Model& model, const tinygltf::Primitive& primitive)
-{
-    std::string problem = checkFloats(model, attribute(primitive, "POSITION"), "positions", 3);
-    const int normals = attribute(primitive, "NORMAL"), uvs = attribute(primitive, "TEXCOORD_0");
-    if (problem.empty() && normals >= 0)
-        problem = checkFloats(model, normals, "normals", 3);
-    if (problem.empty() && uvs >= 0)
-        problem = checkFloats(model, uvs, "texture coordinates", 2);
-    return problem;
-}
-
-std::string readPositions(const tinygltf::Model& model, int accessor, std::vector<double>& positions)
-{
-    positions = readAccessor(model, model.accessors[std::size_t(accessor)], 3);
-    for (std::size_t i = 0; i < positions.size(); ++i)
-        if (!std::isfinite(positions[i]))
-            return "accessor " + std::to_string(accessor) + " holds a position that is not a finite number (vertex " +
-                   std::to_string(i / 3) + ")";
-    return "";
-}
-
-// An attribute that gives each vertex its value; nothing when it is missing or has another count.
-std::vector<double> readPerVertex(const tinygltf::Model& model, int accessor, std::uint64_t vertices, int width)
-{
-    if (accessor < 0 || model.accessors[std::size_t(accessor)].count != vertices)
-        return {};
-    return readAccessor(model, model.accessors[std::size_t(accessor)], width);
-}
-
-// The primitive's indices, each checked against the vertices; without an accessor, every vertex in order.
-std::string readIndices(const tinygltf::Model& model, const tinygltf::Primitive& primitive, std::uint64_t vertices,
-                        std::vector<std::uint32_t>& indices)
-{
-    if (primitive.indices < 0) {
-        indices.resize(std::size_t(vertices));
-        for (std::size_t i = 0; i < indices.size(); ++i)
-            indices[i] = std::uint32_t(i);
-        return "";
-    }
-    const tinygltf::Accessor& a = model.accessors[std::size_t(primitive.indices)];
-    const bool integer = a.componentType == TINYGLTF_COMPONENT_TYPE_UNSIGNED_BYTE ||
-                         a.componentType == TINYGLTF_COMPONENT_TYPE_UNSIGNED_SHORT ||
-                         a.componentType == TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT;
-    if (a.type != TINYGLTF_TYPE_SCALAR || !integer || a.bufferView < 0)
-        return "accessor " + std::to_string(primitive.indices) + " of indices is not unsigned whole numbers";
-    const std::vector<double> values = readAccessor(model, a, 1);
-    indices.resize(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (values[i] >= double(vertices))
-            return "index " + std::to_string(std::uint64_t(values[i])) + " in accessor " + std::to_string(primitive.indices) +
-                   " is past the " + std::to_string(vertices) + " vertices it indexes";
-        indices[i] = std::uint32_t(values[i]);
-    }
-    return "";
-}
-
-std::string readPrimitive(const tinygltf::Model& model, const tinygltf::Primitive& primitive, PrimitiveData& data)
-{
-    const int positions = attribute(primitive, "POSITION");
-    const std::string problem = readPositions(model, positions, data.positions);
-    if (!problem.empty())
-        return problem;
-    const std::uint64_t vertices = model.accessors[std::size_t(positions)].count;
-    data.normals = readPerVertex(model, attribute(primitive, "NORMAL"), vertices, 3);
-    data.uvs = readPerVertex(model, attribute(primitive, "TEXCOORD_0"), vertices, 2);
-    return readIndices(model, primitive, vertices, data.indices);
 }
 
 Vec3 vec(const std::vector<double>& values, std::uint32_t i)
@@ -157,14 +62,27 @@ Vec3 cornerNormal(const PrimitiveData& data, const Placement& placement, std::ui
     return n.length() > 1e-12f && std::isfinite(n.length()) ? n.normalized() : flat;
 }
 
-TexturePoint cornerUv(const PrimitiveData& data, const UvTransform& uv, std::uint32_t v)
+TexturePoint cornerUv(const PrimitiveData& data, const PictureUv& uv, std::uint32_t v)
 {
-    if (data.uvs.empty())
-        return transformUv(uv, 0.0, 0.0);
-    return transformUv(uv, data.uvs[std::size_t(v) * 2], data.uvs[std::size_t(v) * 2 + 1]);
+    const std::vector<double>& set = data.uvs[uv.set];
+    if (set.empty())
+        return transformUv(uv.transform, 0.0, 0.0);
+    return transformUv(uv.transform, set[std::size_t(v) * 2], set[std::size_t(v) * 2 + 1]);
 }
 
-void addTriangle(const PrimitiveData& data, const Placement& placement, const UvTransform& uv,
+// What the corner carries beyond addCorner's: its vertex colour and emissive picture's coordinates.
+void addCornerExtras(const PrimitiveData& data, const MaterialUv& uv, std::uint32_t v, BuildingSurface& surface)
+{
+    if (!data.colours.empty())
+        for (std::size_t c = 0; c < 4; ++c)
+            surface.colours.push_back(float(std::fmin(std::fmax(data.colours[std::size_t(v) * 4 + c], 0.0), 1.0)));
+    if (uv.emissivePicture) {
+        const TexturePoint st = cornerUv(data, uv.emissive, v);
+        surface.emissiveTexCoords.insert(surface.emissiveTexCoords.end(), {st.s, st.t});
+    }
+}
+
+void addTriangle(const PrimitiveData& data, const Placement& placement, const MaterialUv& uv,
                  std::array<std::uint32_t, 3> corner, BuildingSurface& surface)
 {
     if (placement.mirrored)
@@ -174,8 +92,9 @@ void addTriangle(const PrimitiveData& data, const Placement& placement, const Uv
         p[c] = transformPoint(placement.world, vec(data.positions, corner[c]));
     const Vec3 flat = faceNormal(p[0], p[1], p[2]);
     for (std::size_t c = 0; c < 3; ++c) {
-        const TexturePoint st = cornerUv(data, uv, corner[c]);
+        const TexturePoint st = cornerUv(data, uv.base, corner[c]);
         addCorner(surface, p[c], cornerNormal(data, placement, corner[c], flat), st.s, st.t);
+        addCornerExtras(data, uv, corner[c], surface);
     }
 }
 
@@ -188,14 +107,24 @@ void reserveMore(std::vector<float>& values, std::size_t more)
 }
 
 // Returns whether there was any triangle to add.
-bool addTriangles(const PrimitiveData& data, const Placement& placement, const UvTransform& uv, BuildingSurface& surface)
+bool addTriangles(const PrimitiveData& data, const Placement& placement, const MaterialUv& uv, BuildingSurface& surface)
 {
     const std::uint64_t triangles = triangleCount(data.indices.size(), data.mode);
+    // A surface whose corners have no colour of their own while others have gets white ones.
+    const std::size_t corners = surface.positions.size() / 3;
+    if (!data.colours.empty() && surface.colours.size() < corners * 4)
+        surface.colours.resize(corners * 4, 1.0f);
     reserveMore(surface.positions, std::size_t(triangles) * 9);
     reserveMore(surface.normals, std::size_t(triangles) * 9);
     reserveMore(surface.texCoords, std::size_t(triangles) * 6);
+    if (!data.colours.empty())
+        reserveMore(surface.colours, std::size_t(triangles) * 12);
+    if (uv.emissivePicture)
+        reserveMore(surface.emissiveTexCoords, std::size_t(triangles) * 6);
     for (std::uint64_t t = 0; t < triangles; ++t)
         addTriangle(data, placement, uv, triangleCorners(data.indices, data.mode, std::size_t(t)), surface);
+    if (!surface.colours.empty() && surface.colours.size() < surface.positions.size() / 3 * 4)
+        surface.colours.resize(surface.positions.size() / 3 * 4, 1.0f);
     return triangles > 0;
 }
 
@@ -211,17 +140,24 @@ std::string addPrimitive(const PrimitiveTarget& target, int mesh, const tinygltf
 {
     PrimitiveData data;
     data.mode = modeOf(primitive);
-    if (data.mode < TINYGLTF_MODE_TRIANGLES || data.mode > TINYGLTF_MODE_TRIANGLE_FAN || attribute(primitive, "POSITION") < 0)
-        return "";  // points and lines are no surfaces
-    std::string problem = checkAttributes(target.model, primitive);
+    if (data.mode < TINYGLTF_MODE_TRIANGLES || data.mode > TINYGLTF_MODE_TRIANGLE_FAN) {
+        ++target.pointsAndLines;  // no surfaces
+        return "";
+    }
+    if (primitiveAttribute(primitive, "POSITION") < 0)
+        return "";
+    std::string problem = checkVertexAttributes(target.model, primitive);
     if (!problem.empty())
         return "mesh " + std::to_string(mesh) + ": " + problem;
-    problem = readPrimitive(target.model, primitive, data);
+    const int material = primitive.material >= 0 ? primitive.material : int(target.building.materials.size()) - 1;
+    const MaterialUv& uv = target.uv[std::size_t(material)];
+    const bool sets[2] = {uv.base.set == 0 || (uv.emissivePicture && uv.emissive.set == 0),
+                          uv.base.set == 1 || (uv.emissivePicture && uv.emissive.set == 1)};
+    problem = readPrimitiveData(target.model, primitive, sets, data);
     if (!problem.empty())
         return problem;
-    const int material = primitive.material >= 0 ? primitive.material : int(target.building.materials.size()) - 1;
     const Placement placement{world, normalMatrix(world), mirrors(world)};
-    if (addTriangles(data, placement, target.uv[std::size_t(material)], surfaceOf(target.building, material)))
+    if (addTriangles(data, placement, uv, surfaceOf(target.building, material)))
         gave = true;
     return "";
 }

@@ -3,9 +3,11 @@
 // its first camera, or a node named "start", marks where the visitor starts.
 #include "building/BuildingRead.h"
 #include "building/GltfCheck.h"
+#include "building/GltfExtensions.h"
 #include "building/GltfFile.h"
 #include "building/GltfMaterials.h"
 #include "building/GltfPrimitive.h"
+#include "building/GltfUnpack.h"
 
 #include <algorithm>
 
@@ -14,6 +16,7 @@ namespace {
 struct Placed {
     int node;
     GltfMatrix world;
+    bool start = false;  // the node is the start object or part of it (as its children are)
 };
 
 // Every node of the scene with its world matrix, depth first in the file's order.
@@ -22,19 +25,20 @@ std::string placeNodes(const tinygltf::Model& model, int scene, std::vector<Plac
     std::vector<Placed> stack;
     const std::vector<int>& roots = model.scenes[std::size_t(scene)].nodes;
     for (auto root = roots.rbegin(); root != roots.rend(); ++root)
-        stack.push_back({*root, GLTF_IDENTITY});
+        stack.push_back({*root, GLTF_IDENTITY, false});
     while (!stack.empty()) {
         Placed at = stack.back();
         stack.pop_back();
         const tinygltf::Node& node = model.nodes[std::size_t(at.node)];
         at.world = multiply(at.world, localMatrix(node));
+        at.start = at.start || isStartName(node.name);
         if (!allFinite(at.world))
             return "node " + std::to_string(at.node) + " has a transform that is not made of finite numbers";
         placed.push_back(at);
         if (std::uint64_t(placed.size()) > MAX_BUILDING_NODES)
             return "the scene places over " + std::to_string(MAX_BUILDING_NODES) + " nodes";
         for (auto child = node.children.rbegin(); child != node.children.rend(); ++child)
-            stack.push_back({*child, at.world});
+            stack.push_back({*child, at.world, at.start});
     }
     return "";
 }
@@ -80,10 +84,11 @@ void markStart(const tinygltf::Model& model, const std::vector<Placed>& placed, 
 
 std::string convertScene(const PrimitiveTarget& target, const std::vector<Placed>& placed)
 {
+    target.pointsAndLines = 0;
     std::vector<int> meshes;  // those that gave triangles
     for (const Placed& at : placed) {
         const tinygltf::Node& node = target.model.nodes[std::size_t(at.node)];
-        if (node.mesh < 0 || isStartName(node.name))
+        if (node.mesh < 0 || at.start)
             continue;
         bool gave = false;
         for (const tinygltf::Primitive& primitive : target.model.meshes[std::size_t(node.mesh)].primitives) {
@@ -95,6 +100,10 @@ std::string convertScene(const PrimitiveTarget& target, const std::vector<Placed
             meshes.push_back(node.mesh);
     }
     target.building.meshCount = int(meshes.size());
+    if (target.pointsAndLines > 0)
+        target.building.warnings.push_back("the file's points and lines (" + std::to_string(target.pointsAndLines) +
+                                           (target.pointsAndLines == 1 ? " primitive" : " primitives") +
+                                           ") are not shown: halvane shows triangles");
     return "";
 }
 
@@ -112,6 +121,19 @@ void addRootScene(tinygltf::Model& model)
     model.scenes.push_back(scene);
 }
 
+// Compressed views first (the fallback buffers they replace hold no data), then the views the
+// Draco streams lie in, then the Draco primitives, then everything else, unpacked.
+std::string checkAndUnpack(tinygltf::Model& model)
+{
+    Unpacked unpacked;
+    std::string problem = unpackMeshopt(model, unpacked);
+    if (problem.empty())
+        problem = checkGltfViews(model);
+    if (problem.empty())
+        problem = unpackDraco(model, unpacked);
+    return problem.empty() ? checkGltfModel(model) : problem;
+}
+
 void warnOfUnknownExtensions(const tinygltf::Model& model, std::vector<std::string>& warnings)
 {
     for (const std::string& extension : model.extensionsUsed)
@@ -127,13 +149,13 @@ BuildingRead readGltfBuilding(const std::string& path, bool binary, bool)
     BuildingRead read;
     read.building.format = binary ? "glTF binary" : "glTF";
     GltfParse parse = parseGltfFile(path, binary);
-    read.failure = parse.failure.empty() ? checkGltfModel(parse.model) : parse.failure;
+    read.failure = parse.failure.empty() ? checkAndUnpack(parse.model) : parse.failure;
     if (!read.ok())
         return read;
     if (buildingScene(parse.model) < 0)
         addRootScene(parse.model);
     warnOfUnknownExtensions(parse.model, read.building.warnings);
-    std::vector<UvTransform> uv;
+    std::vector<MaterialUv> uv;
     read.building.materials = gltfMaterials(parse.model, parse.dataPictures, uv, read.building.warnings);
     std::vector<Placed> placed;
     read.failure = placeNodes(parse.model, buildingScene(parse.model), placed);
@@ -142,6 +164,7 @@ BuildingRead readGltfBuilding(const std::string& path, bool binary, bool)
     if (!read.ok())
         return read;
     markStart(parse.model, placed, read.mark);
-    read.failure = convertScene({parse.model, read.building, uv}, placed);
+    int pointsAndLines = 0;
+    read.failure = convertScene({parse.model, read.building, uv, pointsAndLines}, placed);
     return read;
 }

@@ -49,6 +49,22 @@ std::string pictureText(const BuildingMaterial& material)
     return text + " (" + sizeText(material.image.width, material.image.height) + ")";
 }
 
+// What the material shows beyond its colour and picture: no light, a glow.
+std::string lightText(const BuildingMaterial& material)
+{
+    std::string text = material.unlit ? ", unlit" : "";
+    if (material.emissive[0] > 0.0f || material.emissive[1] > 0.0f || material.emissive[2] > 0.0f) {
+        char glow[64];
+        std::snprintf(glow, sizeof glow, ", glows %.2f %.2f %.2f", double(material.emissive[0]), double(material.emissive[1]),
+                      double(material.emissive[2]));
+        text += glow;
+        if (!material.emissivePictureName.empty())
+            text += std::string(" with emissive picture ") + material.emissivePictureName +
+                    (material.emissiveImage.pixels.empty() ? " (missing or broken)" : "");
+    }
+    return text;
+}
+
 std::size_t triangleCount(const Building& building)
 {
     std::size_t corners = 0;
@@ -66,8 +82,8 @@ void addFacts(const Building& building, FileReport& report)
     report.facts.push_back("materials: " + std::to_string(building.materials.size()));
     for (const BuildingMaterial& material : building.materials)
         report.facts.push_back("  " + material.name + ": colour " + colourText(material.baseColour) + ", " +
-                               alphaText(material.alphaMode) + (material.doubleSided ? ", both sides" : "") + ", " +
-                               pictureText(material));
+                               alphaText(material.alphaMode) + (material.doubleSided ? ", both sides" : "") + lightText(material) +
+                               ", " + pictureText(material));
     report.facts.push_back("size: " + metres(side.x) + " x " + metres(side.y) + " x " + metres(side.z) +
                            " m (width x height x depth)");
     report.facts.push_back("the visitor starts at " + place(building.start.eye) + " (the eye), looking towards " +

@@ -18,7 +18,7 @@ struct SkinSearch {
 
 // For each stored skin name, its file name (stored names are paths in the model's game folder,
 // "players/x/skin.pcx"), then that name's base with each picture format's extension (.pcx,
-// .tga, .png, .jpg, .bmp), before the next stored name: the first skin, the one the model is
+// .tga, .png, .jpg, .bmp, .webp), before the next stored name: the first skin, the one the model is
 // drawn with by default, wins in whatever format it stands. Then the model's own base name with
 // each extension. Names are matched without regard to letter case. A stored name that is no
 // plain file name (empty, "..", control characters, a drive's colon) is skipped and never opened.

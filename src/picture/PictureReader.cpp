@@ -5,13 +5,14 @@
 #include "picture/PcxReader.h"
 #include "picture/StbPicture.h"
 #include "picture/TgaReader.h"
+#include "picture/WebpPicture.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 const PictureFormat PICTURE_FORMATS[PICTURE_FORMAT_COUNT] = {
-    {"PCX", ".pcx"}, {"TGA", ".tga"}, {"PNG", ".png"}, {"JPEG", ".jpg", ".jpeg"}, {"BMP", ".bmp"}};
+    {"PCX", ".pcx"}, {"TGA", ".tga"}, {"PNG", ".png"}, {"JPEG", ".jpg", ".jpeg"}, {"BMP", ".bmp"}, {"WebP", ".webp"}};
 
 namespace {
 
@@ -49,6 +50,11 @@ std::string pictureFormat(const std::string& path)
     return format ? format->name : "TGA";
 }
 
+PictureDecode decodePictureBytes(const std::uint8_t* data, std::size_t size, bool alpha)
+{
+    return isWebp(data, size) ? decodeWebpPicture(data, size, alpha) : decodeStbPicture(data, size, alpha);
+}
+
 PictureDecode readPicture(const char* path, bool announce, bool alpha)
 {
     const std::string format = pictureFormat(path);
@@ -67,7 +73,7 @@ PictureDecode readPicture(const char* path, bool announce, bool alpha)
         return result;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.contents.data());
-    result = format == "PCX" ? decodePcx(bytes, file.contents.size()) : decodeStbPicture(bytes, file.contents.size(), alpha);
+    result = format == "PCX" ? decodePcx(bytes, file.contents.size()) : decodePictureBytes(bytes, file.contents.size(), alpha);
     if (!result.ok())
         result.reason = format + " file " + path + ": " + result.reason;
     return result;

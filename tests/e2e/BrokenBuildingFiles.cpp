@@ -1,6 +1,7 @@
 // Broken and hostile buildings (--level): a cut glTF binary file, a missing buffer file,
 // indices and counts past what the file holds, a position that is no number, a node tree with a
-// cycle, a required extension we do not read, and an OBJ face past its vertices.
+// cycle, a required extension we do not read, broken meshopt and Draco streams, and an OBJ face
+// past its vertices.
 #include "BrokenData.h"
 #include "test_building.h"
 
@@ -21,6 +22,12 @@ Bytes glb(const std::string& json, const Bytes& bin = triangleBin())
 Bytes text(const std::string& s)
 {
     return Bytes(s.begin(), s.end());
+}
+
+// The text with `from` in it made `to`.
+std::string withText(std::string text, const std::string& from, const std::string& to)
+{
+    return text.replace(text.find(from), from.size(), to);
 }
 
 Damage house(Bytes bytes)
@@ -56,10 +63,19 @@ std::vector<BrokenFile> brokenBuildingFiles()
         {"NodeCycle", "kachel2.tga", house(glb(triangleJson("[{\"mesh\":0,\"children\":[1]},{\"children\":[0]}]"))),
          inHouse() + "the node tree has a cycle: node 0 is its own ancestor$", GLB},
         {"UnknownRequiredExtension", "kachel2.tga",
-         house(glb(triangleJson("[{\"mesh\":0}]", ",\"extensionsUsed\":[\"KHR_draco_mesh_compression\"],"
-                                                  "\"extensionsRequired\":[\"KHR_draco_mesh_compression\"]"))),
-         inHouse() + "the file requires the extension KHR_draco_mesh_compression, which halvane does not read "
+         house(glb(triangleJson("[{\"mesh\":0}]", ",\"extensionsUsed\":[\"EXT_mesh_gpu_instancing\"],"
+                                                  "\"extensionsRequired\":[\"EXT_mesh_gpu_instancing\"]"))),
+         inHouse() + "the file requires the extension EXT_mesh_gpu_instancing, which halvane does not read "
                      "\\(export without it\\)$", GLB},
+        {"MeshoptStreamBroken", "kachel2.tga",
+         house(glb(withText(triangleJson(), "\"byteOffset\":0,\"byteLength\":36}",
+                            "\"byteOffset\":0,\"byteLength\":36,\"extensions\":{\"EXT_meshopt_compression\":{\"buffer\":0,"
+                            "\"byteOffset\":36,\"byteLength\":12,\"byteStride\":12,\"count\":3,\"mode\":\"ATTRIBUTES\"}}}"))),
+         inHouse() + "buffer view 0: its meshopt data is broken \\(ATTRIBUTES, 3 elements\\)$", GLB},
+        {"DracoStreamBroken", "kachel2.tga",
+         house(glb(withText(triangleJson(), "\"indices\":1}", "\"indices\":1,\"extensions\":{\"KHR_draco_mesh_compression\":"
+                                                                 "{\"bufferView\":1,\"attributes\":{\"POSITION\":0}}}}"))),
+         inHouse() + "mesh 0: its Draco data cannot be decoded \\(.+\\)$", GLB},
         {"CountPastTheLimit", "kachel2.tga", house(glb(triangleJson("[{\"mesh\":0}]", "", "{\"byteLength\":48}", "4000000000"))),
          inHouse() + "accessor 0 holds 4000000000 elements, over the limit of 48000000$", GLB},
         {"JsonNestedTooDeep", "kachel2.tga",

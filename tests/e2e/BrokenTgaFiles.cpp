@@ -128,7 +128,8 @@ std::vector<BrokenFile> brokenSkinFiles()
          "PNG file " + pathPattern("skin.png") + ": not a picture that can be read", {"--skin", "../bin/skin.png"}},
         {"NoSkinFound", "pelgrin.md2", lostModel(storedName),
          "no skin found for " + pathPattern("lost.md2") + " in \\.\\./bin/ \\(looked for g\\.P, g\\.pcx, g\\.tga, "
-         "g\\.png, g\\.jpg, g\\.bmp, lost\\.pcx, lost\\.tga, lost\\.png, lost\\.jpg, lost\\.bmp\\); name one with --skin PICTURE$",
+         "g\\.png, g\\.jpg, g\\.bmp, g\\.webp, lost\\.pcx, lost\\.tga, lost\\.png, lost\\.jpg, lost\\.bmp, lost\\.webp\\); "
+         "name one with --skin PICTURE$",
          lost},
         {"SkinNamesPastTheEnd", "pelgrin.md2", lostModel([](Bytes& b) { setInt32(b, 20, 100000); }),
          pathPattern("lost.md2") + ": the skin names \\(offset 68, 6400000 bytes\\) do not fit in the file", lost},

@@ -220,6 +220,9 @@ TEST(BuildingReader, NodeTransformsStripsAndFansPlaceEveryTriangleFacingItsFront
             meant.push_back(seen(triangle.data(), 1.0f));
         EXPECT_EQ(read, meant) << row.name;
     }
+    // Points beside the triangles are left out, with one warning.
+    const BuildingLoad points = loadWritten(folder + "floor.glb", floorFile(one, firstThree + "},{\"attributes\":{\"POSITION\":0},\"mode\":0"));
+    EXPECT_EQ(points.building.warnings, std::vector<std::string>{"the file's points and lines (1 primitive) are not shown: halvane shows triangles"});
     fs::remove_all(folder);
 }
 
@@ -263,6 +266,11 @@ TEST(BuildingReader, AFieldPastWhatTheFileHoldsIsRefusedByName)
     const std::string json = tb::triangleJson(), one = "[{\"mesh\":0}]";
     const auto glb = [](const std::string& text, const Bytes& bin = tb::triangleBin()) { return tb::glbFile(text, bin); };
     const std::string positionsView = "\"byteOffset\":0,\"byteLength\":36}";
+    // The positions' view compressed by meshopt into the twelve bytes of the indices.
+    const auto meshopt = [](const std::string& members) {
+        return "\"extensions\":{\"EXT_meshopt_compression\":{\"buffer\":0,\"byteOffset\":36,\"byteLength\":12,"
+               "\"mode\":\"ATTRIBUTES\"," + members + "}}}";
+    };
     const std::string obj = "v 0 0 0\nv 1 0 0\nv 0 0 1\nvt 0 0\nvt 1 0\nf 1/1 2/2 3/3\n";
     // A mesh of 1000 triangles whose mode is below 0 (read as triangles, glTF's default), placed
     // by 16001 nodes: counted before anything is read, it is over the limit.
@@ -297,6 +305,14 @@ TEST(BuildingReader, AFieldPastWhatTheFileHoldsIsRefusedByName)
          "texture 0 names picture 1, which the file does not have"},
         {"house.glb", glb(with(json, "\"nodes\":[0]", "\"nodes\":[1]")), "scene 0 names node 1, which the file does not have"},
         {"house.obj", Bytes(obj.begin(), obj.end()), "a face names texture coordinate 3, past the 2 the file holds"},
+        // A required extension is named before anything it may change is checked: here a view past its buffer.
+        {"house.glb", glb(with(tb::triangleJson(one, ",\"extensionsRequired\":[\"KHR_texture_basisu\"]"), "\"byteOffset\":36", "\"byteOffset\":37")),
+         "the file requires the extension KHR_texture_basisu, whose KTX2 (Basis Universal) pictures halvane cannot decode "
+         "(export PNG, JPEG or WebP pictures: gltfpack without -tc)"},
+        {"house.glb", glb(with(json, positionsView, "\"byteLength\":4000000," + meshopt("\"byteStride\":4,\"count\":1000000"))),
+         "buffer view 0: its 12 bytes of compressed data cannot hold the 4000000 bytes it claims"},
+        {"house.glb", glb(with(json, positionsView, "\"byteLength\":36," + meshopt("\"byteStride\":12,\"count\":3,\"filter\":\"QUATERNION\""))),
+         "buffer view 0: its meshopt filter QUATERNION does not fit its stride of 12 bytes"},
         {"house.glb", glb(overLimit, thousand), "the scene holds over 16000000 triangles, the limit"},
     };
     const std::string folder = testFolder();

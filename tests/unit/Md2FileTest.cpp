@@ -274,8 +274,8 @@ TEST(Md2File, NoSkinFoundNamesEveryNameTried)
     const SkinSearch search =
         findSkin(folder + "tris.md2", withSkinNames({"players/x/skin.pcx", "players/..", "c:skin.pcx", "SKIN.tga"}));
     EXPECT_EQ(search.failure, "no skin found for " + folder + "tris.md2 in " + folder +
-                                  " (looked for skin.pcx, skin.tga, skin.png, skin.jpg, skin.bmp, tris.pcx, tris.tga, "
-                                  "tris.png, tris.jpg, tris.bmp); name one with --skin PICTURE");
+                                  " (looked for skin.pcx, skin.tga, skin.png, skin.jpg, skin.bmp, skin.webp, tris.pcx, "
+                                  "tris.tga, tris.png, tris.jpg, tris.bmp, tris.webp); name one with --skin PICTURE");
     std::filesystem::remove_all(folder);
 }
 

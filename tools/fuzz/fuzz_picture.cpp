@@ -1,12 +1,13 @@
-// libFuzzer target: any bytes through our entry to stb_image (PNG, JPEG, BMP); a decoded image
-// must be within our limits and match its size.
-#include "picture/StbPicture.h"
+// libFuzzer target: any bytes through our entry to stb_image (PNG, JPEG, BMP) and libwebp (WebP),
+// as a building's pictures inside its file take it; a decoded image must be within our limits and
+// match its size.
+#include "picture/PictureReader.h"
 
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const PictureDecode decoded = decodeStbPicture(data, size);
+    const PictureDecode decoded = decodePictureBytes(data, size);
     if (!decoded.ok())
         return 0;
     const Image& image = decoded.image;

@@ -77,6 +77,35 @@ void beginMaterial(const BuildingMaterial& material, GLuint texture, bool textur
         glEnable(GL_CULL_FACE);
 }
 
+bool glows(const BuildingMaterial& material)
+{
+    return material.emissive[0] > 0.0f || material.emissive[1] > 0.0f || material.emissive[2] > 0.0f;
+}
+
+// The emissive colour (times its picture) added over what the surface's own draw left, where it
+// left it: light can only brighten. The blending and depth writes of the pass it is part of (the
+// solid one or the see-through one) are put back after.
+void drawGlow(const BuildingSurface& surface, const BuildingMaterial& material, GLuint texture, std::size_t corners,
+              GLenum mode, bool seeThrough)
+{
+    const bool textured = texture != 0 && surface.emissiveTexCoords.size() == corners * 2;
+    beginMaterial(material, texture, textured);
+    if (textured)
+        glTexCoordPointer(2, GL_FLOAT, 0, surface.emissiveTexCoords.data());
+    glDisableClientState(GL_COLOR_ARRAY);
+    glColor4f(std::min(material.emissive[0], 1.0f), std::min(material.emissive[1], 1.0f), std::min(material.emissive[2], 1.0f), 1.0f);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glDepthMask(GL_FALSE);
+    glDrawArrays(mode, 0, GLsizei(corners));
+    glEnableClientState(GL_COLOR_ARRAY);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (!seeThrough) {
+        glDepthMask(GL_TRUE);
+        glDisable(GL_BLEND);
+    }
+}
+
 // The state the rest of the program draws with, as the set-up left it.
 void endBuilding()
 {
@@ -95,9 +124,13 @@ void endBuilding()
 void BuildingDrawing::build(const Building& building, bool trilinear, bool mipmapping)
 {
     textures.assign(building.materials.size(), 0);
-    for (std::size_t m = 0; m < building.materials.size(); ++m)
+    glowTextures.assign(building.materials.size(), 0);
+    for (std::size_t m = 0; m < building.materials.size(); ++m) {
         if (usable(building.materials[m].image))
             textures[m] = uploadPicture(building.materials[m].image, trilinear, mipmapping);
+        if (usable(building.materials[m].emissiveImage) && glows(building.materials[m]))
+            glowTextures[m] = uploadPicture(building.materials[m].emissiveImage, trilinear, mipmapping);
+    }
     colours.clear();
     middles.clear();
     blended.clear();
@@ -115,17 +148,18 @@ void BuildingDrawing::build(const Building& building, bool trilinear, bool mipma
 
 void BuildingDrawing::setFiltering(bool trilinear, bool mipmapping) const
 {
-    for (GLuint texture : textures) {
-        if (texture == 0)
-            continue;
-        glBindTexture(GL_TEXTURE_2D, texture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minificationFilter(trilinear, mipmapping));
-    }
+    for (const std::vector<GLuint>* list : {&textures, &glowTextures})
+        for (GLuint texture : *list) {
+            if (texture == 0)
+                continue;
+            glBindTexture(GL_TEXTURE_2D, texture);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minificationFilter(trilinear, mipmapping));
+        }
 }
 
 namespace {
 
-void drawSurface(const Building& building, const BuildingDrawing& drawing, std::size_t s)
+void drawSurface(const Building& building, const BuildingDrawing& drawing, std::size_t s, bool seeThrough)
 {
     const BuildingSurface& surface = building.surfaces[s];
     const BuildingMaterial* material = materialOf(building, surface);
@@ -140,6 +174,8 @@ void drawSurface(const Building& building, const BuildingDrawing& drawing, std::
     if (textured)
         glTexCoordPointer(2, GL_FLOAT, 0, surface.texCoords.data());
     glDrawArrays(drawing.mode, 0, GLsizei(corners));
+    if (glows(*material))
+        drawGlow(surface, *material, drawing.glowTextures[std::size_t(surface.material)], corners, drawing.mode, seeThrough);
 }
 
 }  // namespace
@@ -153,7 +189,7 @@ void BuildingDrawing::drawSolid(const Building& building) const
     for (std::size_t s = 0; s < building.surfaces.size(); ++s) {
         const BuildingMaterial* material = materialOf(building, building.surfaces[s]);
         if (material && material->alphaMode != AlphaMode::Blend)
-            drawSurface(building, *this, s);
+            drawSurface(building, *this, s, false);
     }
     endBuilding();
 }
@@ -175,7 +211,7 @@ void BuildingDrawing::drawSeeThrough(const Building& building, Vec3 eye)
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     for (int s : blended)
-        drawSurface(building, *this, std::size_t(s));
+        drawSurface(building, *this, std::size_t(s), true);
     endBuilding();
     glDepthMask(GL_TRUE);
     glBlendFunc(GL_ONE, GL_ZERO);
@@ -184,8 +220,10 @@ void BuildingDrawing::drawSeeThrough(const Building& building, Vec3 eye)
 
 void BuildingDrawing::release()
 {
-    for (GLuint& texture : textures)
-        if (texture != 0)
-            glDeleteTextures(1, &texture);
-    textures.clear();
+    for (std::vector<GLuint>* list : {&textures, &glowTextures}) {
+        for (GLuint& texture : *list)
+            if (texture != 0)
+                glDeleteTextures(1, &texture);
+        list->clear();
+    }
 }

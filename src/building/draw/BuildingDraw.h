@@ -1,5 +1,6 @@
 // The user's building on screen: each material's picture made into a texture once, the light
-// baked into a colour per corner once, and then one array draw per material every frame.
+// baked into a colour per corner once, and then one array draw per material every frame (two for
+// a material that glows: its emissive colour and picture added over the lit surface).
 // Opaque and cut-out (MASK) materials are drawn with the solid scene, see-through (BLEND)
 // ones after everything solid, farthest first, without writing depth.
 #pragma once
@@ -12,6 +13,7 @@
 
 struct BuildingDrawing {
     std::vector<GLuint> textures;                    // per material; 0: the material shows its colour alone
+    std::vector<GLuint> glowTextures;                // per material: its emissive picture; 0: none
     std::vector<std::vector<std::uint8_t>> colours;  // per surface: RGBA per corner, base colour times light
     std::vector<int> blended;                        // the surfaces of BLEND materials, in drawing order
     std::vector<Vec3> middles;                       // per surface: the middle of its corners' bounds

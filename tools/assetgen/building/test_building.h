@@ -88,4 +88,17 @@ std::string triangleJson(const std::string& nodes = "[{\"mesh\":0}]", const std:
 // (ending in a separator); false when a file cannot be written.
 bool writeTestBuilding(const std::string& folder);
 
+// The test building's glTF binary file written another way that shows the same: "specular-glossiness"
+// (the older material extension's diffuse colour and picture), "vertex-colours" (white materials,
+// every corner in the material's colour), "second-uv" (the picture takes the second set of
+// texture coordinates, the first is of no use), "webp" (the picture is wall.webp, as
+// EXT_texture_webp requires); or one that shows every surface at its own colour without the
+// light: "unlit" (KHR_materials_unlit) and "emissive" (black materials glowing their colour at
+// emissive strength 2, the glass unlit).
+std::vector<std::uint8_t> testBuildingVariantGlb(const std::string& variant);
+// The wall's picture, sixteen by sixteen RGB pixels of tiles with dark joints, top row first.
+std::vector<unsigned char> wallPixels();
+// The wall's picture as a lossless WebP file (wall.webp); not in the Windows build.
+std::vector<std::uint8_t> wallWebp();
+
 }  // namespace test_building

@@ -42,16 +42,9 @@ void appendPng(const unsigned char* pixels, int size, std::string& text)
                            &text, size, size, 3, pixels, size * 3);
 }
 
-// Sixteen by sixteen pixels of tiles with dark joints.
 std::string wallPicture()
 {
-    using Byte = unsigned char;
-    std::vector<Byte> pixels;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const bool joint = x % 8 == 0 || y % 8 == 0;
-            pixels.insert(pixels.end(), {Byte(joint ? 60 : 200), Byte(joint ? 60 : 120), Byte(joint ? 60 : 80)});
-        }
+    const std::vector<unsigned char> pixels = wallPixels();
     std::string png;
     appendPng(pixels.data(), 16, png);
     return png;
@@ -119,6 +112,7 @@ std::string number(float f)
 // each face as a fan from its `fan` corner; the object's offset goes to its node.
 struct GlbWriter {
     const Source& source;
+    std::string variant;  // see testBuildingVariantGlb
     Bytes bin;
     std::string views, accessors, meshes, nodes;
     int viewCount = 0;
@@ -187,28 +181,81 @@ struct GlbWriter {
             putFloat(bin, tileS(p)), putFloat(bin, 1.0f - tileT(p));  // glTF's v runs down the picture
         }
         addAccessor(addView(start, 34962), corners.size(), "VEC2", 5126, "");
+        std::string extraAttributes;
+        if (variant == "second-uv") {  // the first set is of no use: the picture takes the second
+            start = bin.size();
+            for (std::size_t i = 0; i < corners.size(); ++i)
+                putFloat(bin, 0.37f), putFloat(bin, 0.61f);
+            addAccessor(addView(start, 34962), corners.size(), "VEC2", 5126, "");
+            extraAttributes = ",\"TEXCOORD_1\":" + std::to_string(first + 2) + ",\"TEXCOORD_0\":" + std::to_string(first + 3);
+        } else if (variant == "vertex-colours") {  // the material's colour given by every corner
+            start = bin.size();
+            const float* colour = source.materials[std::size_t(materialIndex(object.material))].colour;
+            for (std::size_t i = 0; i < corners.size(); ++i)
+                putFloat(bin, colour[0]), putFloat(bin, colour[1]), putFloat(bin, colour[2]);
+            addAccessor(addView(start, 34962), corners.size(), "VEC3", 5126, "");
+            extraAttributes = ",\"TEXCOORD_0\":" + std::to_string(first + 2) + ",\"COLOR_0\":" + std::to_string(first + 3);
+        } else {
+            extraAttributes = ",\"TEXCOORD_0\":" + std::to_string(first + 2);
+        }
+        const int indexAccessor = viewCount;
         start = bin.size();
         for (std::uint32_t i : indices)
             put32(bin, i);
         addAccessor(addView(start, 34963), indices.size(), "SCALAR", 5125, "");
         meshes += std::string(index ? "," : "") + "{\"name\":\"" + object.name + "\",\"primitives\":[{\"attributes\":{\"POSITION\":" +
-                  std::to_string(first) + ",\"NORMAL\":" + std::to_string(first + 1) + ",\"TEXCOORD_0\":" + std::to_string(first + 2) +
-                  "},\"indices\":" + std::to_string(first + 3) + ",\"material\":" + std::to_string(materialIndex(object.material)) + "}]}";
+                  std::to_string(first) + ",\"NORMAL\":" + std::to_string(first + 1) + extraAttributes +
+                  "},\"indices\":" + std::to_string(indexAccessor) + ",\"material\":" + std::to_string(materialIndex(object.material)) + "}]}";
         nodes += std::string(index ? "," : "") + "{\"name\":\"" + object.name + "\",\"mesh\":" + std::to_string(index) +
                  ",\"translation\":[" + number(object.offset.x) + "," + number(object.offset.y) + "," + number(object.offset.z) + "]}";
+    }
+
+    // The material's colour and picture as the variant gives them.
+    std::string materialJson(const Material& material) const
+    {
+        const float* c = material.colour;
+        const bool glow = variant == "emissive" && !material.blend;
+        const bool white = variant == "vertex-colours" || glow;
+        const std::string factor = white ? std::string(glow ? "[0,0,0," : "[1,1,1,") + number(c[3]) + "]"
+                                         : "[" + number(c[0]) + "," + number(c[1]) + "," + number(c[2]) + "," + number(c[3]) + "]";
+        const std::string texture = std::string("{\"index\":0") + (variant == "second-uv" ? ",\"texCoord\":1}" : "}");
+        const bool picture = !material.picture.empty();
+        std::string json = "{\"name\":\"" + material.name + "\"";
+        if (variant == "specular-glossiness")
+            json += ",\"extensions\":{\"KHR_materials_pbrSpecularGlossiness\":{\"diffuseFactor\":" + factor +
+                    (picture ? ",\"diffuseTexture\":" + texture : "") + "}}";
+        else
+            json += ",\"pbrMetallicRoughness\":{\"baseColorFactor\":" + factor +
+                    (picture && !glow ? ",\"baseColorTexture\":" + texture : "") + ",\"metallicFactor\":0}";
+        if (glow)  // half the colour at twice the strength, over black
+            json += ",\"emissiveFactor\":[" + number(c[0] / 2) + "," + number(c[1] / 2) + "," + number(c[2] / 2) + "]" +
+                    (picture ? ",\"emissiveTexture\":{\"index\":0}" : "") +
+                    ",\"extensions\":{\"KHR_materials_emissive_strength\":{\"emissiveStrength\":2}}";
+        if (variant == "unlit" || (variant == "emissive" && material.blend))
+            json += ",\"extensions\":{\"KHR_materials_unlit\":{}}";
+        return json + (material.blend ? ",\"alphaMode\":\"BLEND\"" : "") + "}";
     }
 
     std::string materialsJson() const
     {
         std::string json;
-        for (std::size_t m = 0; m < source.materials.size(); ++m) {
-            const Material& material = source.materials[m];
-            json += std::string(m ? "," : "") + "{\"name\":\"" + material.name + "\",\"pbrMetallicRoughness\":{\"baseColorFactor\":[" +
-                    number(material.colour[0]) + "," + number(material.colour[1]) + "," + number(material.colour[2]) + "," +
-                    number(material.colour[3]) + "]" + (material.picture.empty() ? "" : ",\"baseColorTexture\":{\"index\":0}") +
-                    ",\"metallicFactor\":0}" + (material.blend ? ",\"alphaMode\":\"BLEND\"" : "") + "}";
-        }
+        for (std::size_t m = 0; m < source.materials.size(); ++m)
+            json += std::string(m ? "," : "") + materialJson(source.materials[m]);
         return json;
+    }
+
+    // The extensions the variant uses (all of them required), and its pictures.
+    std::string extensionsJson() const
+    {
+        const char* used = variant == "specular-glossiness" ? "KHR_materials_pbrSpecularGlossiness"
+                         : variant == "unlit"               ? "KHR_materials_unlit"
+                         : variant == "emissive"            ? "KHR_materials_emissive_strength\",\"KHR_materials_unlit"
+                         : variant == "webp"                ? "EXT_texture_webp"
+                                                            : nullptr;
+        const std::string list = used ? std::string("[\"") + used + "\"]" : "";
+        return (used ? ",\"extensionsUsed\":" + list + ",\"extensionsRequired\":" + list : "") +
+               (variant == "webp" ? ",\"textures\":[{\"extensions\":{\"EXT_texture_webp\":{\"source\":0}}}],\"images\":[{\"uri\":\"wall.webp\"}]"
+                                  : ",\"textures\":[{\"source\":0}],\"images\":[{\"uri\":\"wall.png\"}]");
     }
 
     Bytes glb()
@@ -219,8 +266,8 @@ struct GlbWriter {
         for (std::size_t i = 0; i < source.objects.size(); ++i)
             nodeList += (i ? "," : "") + std::to_string(i);
         std::string json = "{\"asset\":{\"version\":\"2.0\",\"generator\":\"halvane assetgen\"},\"scene\":0,\"scenes\":[{\"nodes\":[" +
-                           nodeList + "]}],\"nodes\":[" + nodes + "],\"meshes\":[" + meshes + "],\"materials\":[" + materialsJson() +
-                           "],\"textures\":[{\"source\":0}],\"images\":[{\"uri\":\"wall.png\"}],\"accessors\":[" + accessors +
+                           nodeList + "]}],\"nodes\":[" + nodes + "],\"meshes\":[" + meshes + "],\"materials\":[" + materialsJson() + "]" + extensionsJson() +
+                           ",\"accessors\":[" + accessors +
                            "],\"bufferViews\":[" + views + "],\"buffers\":[{\"byteLength\":" + std::to_string(bin.size()) + "}]}";
         return glbFile(json, bin);
     }
@@ -265,10 +312,29 @@ std::string triangleJson(const std::string& nodes, const std::string& extra, con
            "\"buffers\":[" + buffer + "]}";
 }
 
+std::vector<unsigned char> wallPixels()
+{
+    using Byte = unsigned char;
+    std::vector<Byte> pixels;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const bool joint = x % 8 == 0 || y % 8 == 0;
+            pixels.insert(pixels.end(), {Byte(joint ? 60 : 200), Byte(joint ? 60 : 120), Byte(joint ? 60 : 80)});
+        }
+    return pixels;
+}
+
+Bytes testBuildingVariantGlb(const std::string& variant)
+{
+    const Source source = testBuilding();
+    GlbWriter writer{source, variant, {}, {}, {}, {}, {}, 0};
+    return writer.glb();
+}
+
 bool writeTestBuilding(const std::string& folder)
 {
     const Source source = testBuilding();
-    GlbWriter writer{source, {}, {}, {}, {}, {}, 0};
+    GlbWriter writer{source, "", {}, {}, {}, {}, {}, 0};
     const Bytes glb = writer.glb();
     return writeFile(folder + "test-building.glb", std::string(glb.begin(), glb.end())) &&
            writeFile(folder + "test-building.obj", objText(source)) && writeFile(folder + "test-building.mtl", mtlText(source)) &&
