@@ -1,6 +1,7 @@
 // The scene set-up and the GLUT callbacks that make up the program's frames and input.
 #pragma once
 
+#include "app/globals.h"
 #include "data/RunFiles.h"
 
 #include <string>
@@ -27,8 +28,12 @@ void placeCamera();
 // The OpenGL state the whole program draws with: depth test, front faces culled with
 // clockwise as front, texturing; set once and never changed.
 void setFixedState();
-// The perspective of the whole window: 60 degrees vertical field, near 1 (0.35 with solid
-// walls), far as the scene shown reaches.
+// The field from bottom to top: 60 degrees on a screen 4:3 or wider, where a wider one sees more
+// to the sides; on a narrower one (a phone held upright) the sides a 4:3 screen shows, and more
+// above and below.
+double verticalFieldOfView(int width, int height);
+// The perspective of the whole window: that field, near 1 (0.35 with solid walls, both closer on
+// a taller field), far as the scene shown reaches.
 void setProjection(int width, int height);
 // The viewport and the projection follow the window; the model-view matrix is left current.
 void reshape(int width, int height);
@@ -36,7 +41,11 @@ void reshape(int width, int height);
 // The frame: idleStep moves the world by the keys held; idle adds the redisplay request.
 // drawFrame draws everything but does not swap; display swaps and times the frame.
 void idleStep();
-// The free camera's walk by the keys held, which no wall stops.
+// Where the visitor means to walk this frame, as parts of the keys' pace: the movement keys
+// held and the sticks together, each part within -1 to 1 (two keys or a key and a stick give no
+// more than one).
+Stride wishedStride();
+// The free camera's walk by the keys held and the sticks, which no wall stops.
 void walkThroughWalls(float step);
 void idle();
 void drawFrame();

@@ -1,5 +1,6 @@
-// The frame: idle moves the camera by the keys held, display draws and times the frame.
+// The frame: idle moves the camera by the keys held and the sticks, display draws and times the frame.
 #include "app/callbacks.h"
+#include "app/gamepad.h"
 #include "app/globals.h"
 #include "app/scene.h"
 #include "app/screenshot.h"
@@ -7,17 +8,32 @@
 #include "app/window.h"
 
 #include <GL/freeglut.h>
+#include <algorithm>
+
+namespace {
+
+// One part of the stride: a key each way at full pace, plus what the sticks lean.
+float keysAndSticks(bool more, bool less, float thumb, float pad)
+{
+    const float sum = (more ? 1.0f : 0.0f) - (less ? 1.0f : 0.0f) + thumb + pad;
+    return std::max(-1.0f, std::min(1.0f, sum));
+}
+
+}  // namespace
+
+Stride wishedStride()
+{
+    return {keysAndSticks(forwardHeld, backwardHeld, thumbStride.ahead, padStride.ahead),
+            keysAndSticks(rightHeld, leftHeld, thumbStride.aside, padStride.aside)};
+}
 
 void walkThroughWalls(float step)
 {
-    if (forwardHeld)
-        camera.moveForward(step);
-    if (backwardHeld)
-        camera.moveForward(-step);
-    if (rightHeld)
-        camera.strafe(step);
-    if (leftHeld)
-        camera.strafe(-step);
+    const Stride stride = wishedStride();
+    if (stride.ahead != 0.0f)
+        camera.moveForward(step * stride.ahead);
+    if (stride.aside != 0.0f)
+        camera.strafe(step * stride.aside);
 }
 
 void idleStep()
@@ -39,6 +55,7 @@ void idle()
 {
     if (textureManager.reloading)
         return;
+    followGamepad(readGamepad(), frameTimer.speedFactor);
     idleStep();
     finishWindowChange();
     glutPostRedisplay();

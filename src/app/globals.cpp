@@ -31,6 +31,8 @@ bool leftHeld = false;
 bool rightHeld = false;
 bool modelWalkHeld = false;
 bool modelTurnHeld = false;
+Stride thumbStride = {0.0f, 0.0f};
+Stride padStride = {0.0f, 0.0f};
 
 bool roomsBuilt = false;
 

@@ -47,6 +47,16 @@ extern bool rightHeld;
 extern bool modelWalkHeld;
 extern bool modelTurnHeld;
 
+// How far a stick leans, each part from -1 to 1 of the movement keys' pace: ahead is forward,
+// aside to the right. A thumb on the page's picture and a gamepad's left stick each have their
+// own, so that one letting go does not stop the other.
+struct Stride {
+    float ahead;
+    float aside;
+};
+extern Stride thumbStride;
+extern Stride padStride;
+
 extern bool roomsBuilt;
 
 // The camera as the scene set-up placed it, for the way back (Home).

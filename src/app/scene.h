@@ -29,8 +29,8 @@ public:
     // What is drawn after everything solid, so that it shows what stands behind it.
     virtual void drawSeeThrough() = 0;
 
-    // One frame's walk while solid walls are on: the movement flags (forwardHeld and the others,
-    // whatever input set them) say where the visitor means to go. Off, the camera flies free
+    // One frame's walk while solid walls are on: wishedStride (the movement flags and the sticks,
+    // whatever input set them) says where the visitor means to go. Off, the camera flies free
     // (walkThroughWalls) in either scene.
     virtual void walk(float speedFactor) = 0;
     // Solid walls switched on ('c') while the program runs.

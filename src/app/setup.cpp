@@ -8,6 +8,14 @@
 #include "data/RunFiles.h"
 #include "platform/Platform.h"
 
+#include <cmath>
+
+namespace {
+
+constexpr double DEGREE = 3.14159265358979323846 / 180.0;
+
+}  // namespace
+
 void setFixedState()
 {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -93,16 +101,26 @@ std::string setupScene()
     return "";
 }
 
-// The same 60 degrees from bottom to top on every screen: a wider window sees more to the
-// sides, and a square tile stays square.
+double verticalFieldOfView(int width, int height)
+{
+    const double aspect = static_cast<double>(width) / static_cast<double>(height);
+    if (aspect >= 4.0 / 3.0)
+        return 60.0;
+    const double halfWidthAt43 = std::tan(30.0 * DEGREE) * 4.0 / 3.0;
+    return 2.0 * std::atan(halfWidthAt43 / aspect) / DEGREE;
+}
+
+// A square tile stays square on every screen.
 void setProjection(int width, int height)
 {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
+    const double field = verticalFieldOfView(width, height);
     // With solid walls the eye stays VISITOR_RADIUS (0.7) from a wall; the near plane's corners
-    // must stay nearer than that on any screen up to 21:9, or the wall would open before it.
-    const double nearPlane = solidWalls ? 0.35 : 1.0;
-    gluPerspective(60.0, static_cast<double>(width) / static_cast<double>(height), nearPlane, scene->farPlane());
+    // must stay nearer than that on any screen up to 21:9, or the wall would open before it. A
+    // taller field keeps the near plane as high as at 60 degrees by bringing it closer.
+    const double nearPlane = (solidWalls ? 0.35 : 1.0) * std::tan(30.0 * DEGREE) / std::tan(field / 2.0 * DEGREE);
+    gluPerspective(field, static_cast<double>(width) / static_cast<double>(height), nearPlane, scene->farPlane());
 }
 
 void reshape(int width, int height)

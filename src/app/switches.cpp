@@ -3,6 +3,7 @@
 #include "app/building.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/help.h"
 #include "app/scene.h"
 #include "data/LoadFailure.h"
 
@@ -25,12 +26,16 @@ void refilterTextures()
 void toggleHelp()
 {
     showHelp = !showHelp;
-    if (showHelp) {
-        overlay.setMessage(HELP_TEXT);
-        overlay.messageFrames = MESSAGE_UNTIL_REPLACED;
-    } else {
+    if (showHelp)
+        showHelpText();
+    else
         overlay.messageFrames = 0;
-    }
+}
+
+void showHelpText()
+{
+    overlay.setMessage(helpTextNow().c_str());
+    overlay.messageFrames = MESSAGE_UNTIL_REPLACED;
 }
 
 void toggleFrameRate()

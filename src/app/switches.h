@@ -14,6 +14,8 @@ extern bool showLightNormals;
 extern bool solidWalls;
 
 void toggleHelp();
+// The help as this screen and gamepad want it, on screen until it is replaced or hidden.
+void showHelpText();
 void toggleFrameRate();
 void toggleWireframe();
 void toggleTrilinear();

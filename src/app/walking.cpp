@@ -12,15 +12,14 @@ const char* const FELL_OUT_MESSAGE = "Fell out of the building: back at the star
 
 namespace {
 
-// The walk the keys ask for this frame: forward along the view as seen from above (looking
-// up or down does not slow the visitor), sideways along the camera's side.
+// The walk the keys and sticks ask for this frame: forward along the view as seen from above
+// (looking up or down does not slow the visitor), sideways along the camera's side.
 Vec3 wishedWalk(float step)
 {
     camera.updateSide();
     const Vec3 forward(camera.side.z, 0.0f, -camera.side.x);
-    const float ahead = (forwardHeld ? step : 0.0f) - (backwardHeld ? step : 0.0f);
-    const float aside = (rightHeld ? step : 0.0f) - (leftHeld ? step : 0.0f);
-    return forward * ahead + Vec3(camera.side.x, 0.0f, camera.side.z) * aside;
+    const Stride stride = wishedStride();
+    return forward * (step * stride.ahead) + Vec3(camera.side.x, 0.0f, camera.side.z) * (step * stride.aside);
 }
 
 void cameraToVisitor()

@@ -3,6 +3,7 @@
 #include "overlay/Glyphs9x15.h"
 #include "platform/Gl.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -80,13 +81,15 @@ void drawGlyph(unsigned char character, int left, int bottom, int scale)
 
 }  // namespace
 
-GlyphFrame glyphFrame()
+GlyphFrame glyphFrame(float pixelRatio)
 {
     GLint viewport[4] = {0, 0, 0, 0};
     glGetIntegerv(GL_VIEWPORT, viewport);
     GlyphFrame frame{viewport[0], viewport[1], viewport[2], viewport[3], 1};
     if (frame.height >= FIRST_SCALED_HEIGHT)
         frame.scale = frame.height / ROWS_PER_SCALE;
+    const int sharp = std::min(static_cast<int>(pixelRatio), frame.height / OVERLAY_HEIGHT);
+    frame.scale = std::max(frame.scale, sharp);
     return frame;
 }
 

@@ -12,8 +12,11 @@ struct GlyphFrame {
 };
 
 // The frame of the current viewport. Below 1440 rows the letters keep GLUT's pixel size (scale
-// 1); from 1440 rows on they grow by the whole number of times 720 rows fit into the height.
-GlyphFrame glyphFrame();
+// 1); from 1440 rows on they grow by the whole number of times 720 rows fit into the height. On
+// a screen of pixelRatio window pixels to a layout pixel (a page on a phone) they grow at least
+// by its whole part, as far as the overlay's 480 rows fit the window that many times: its lines
+// must not overlap.
+GlyphFrame glyphFrame(float pixelRatio);
 
 // Binds the glyph texture (made on first use, outside the texture table) and sets what it needs
 // over the program's fixed state (texturing, depth test and culling on, blending and alpha test

@@ -39,7 +39,8 @@ void drawReadable(const char* text, float x, float y, const GlyphFrame& frame)
 
 }  // namespace
 
-TextOverlay::TextOverlay(FrameTimer* frameTimer) : showModelInfo(false), messageFrames(0), timer(frameTimer), glyphs{}
+TextOverlay::TextOverlay(FrameTimer* frameTimer)
+    : showModelInfo(false), messageFrames(0), timer(frameTimer), glyphs{}, pixelRatio(1.0f)
 {
     setMessage("");
     setModelInfo("");
@@ -68,7 +69,7 @@ void TextOverlay::setModelInfo(const char* text)
 // texture is not yet made.
 void TextOverlay::draw()
 {
-    glyphs = glyphFrame();
+    glyphs = glyphFrame(pixelRatio);
     const bool anyText = messageFrames != 0 || showModelInfo || timer->fpsEnabled;
     if (!anyText || glyphs.width <= 0 || glyphs.height <= 0) {
         countMessageDown();

@@ -10,7 +10,8 @@
 
 struct FrameTimer;
 
-constexpr std::size_t OVERLAY_TEXT_SIZE = 400;
+// Room for the longest help: the keys' or the fingers', and the gamepad's below it.
+constexpr std::size_t OVERLAY_TEXT_SIZE = 1024;
 constexpr std::size_t FRAME_RATE_LINE_SIZE = 80;
 // Frames a new message stays on screen.
 constexpr std::uint32_t MESSAGE_FRAMES = 400;
@@ -27,6 +28,9 @@ struct TextOverlay {
     char modelInfo[OVERLAY_TEXT_SIZE];
     // Where and how big this frame's letters are.
     GlyphFrame glyphs;
+    // Window pixels to a layout pixel: above 1 for a page on a sharp screen, whose letters grow
+    // with it (glyphFrame).
+    float pixelRatio;
 
     explicit TextOverlay(FrameTimer* frameTimer);
 

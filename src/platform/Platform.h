@@ -51,6 +51,10 @@ bool fullScreenShown();
 // canvas keeps the size the page gives it.
 void placeWindow(int x, int y, int width, int height);
 
+// A screen one touches rather than points at (a phone, a tablet): the help speaks of fingers. A
+// desktop's never is; a laptop's touch screen beside its mouse is not either.
+bool touchScreenFirst();
+
 // A picture just saved into the pictures folder reaches the user: on the desktop it is there
 // already; a page's files are not the visitor's, so the browser offers it as a download.
 void handOverPicture(const std::string& path);

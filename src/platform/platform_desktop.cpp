@@ -40,3 +40,8 @@ void placeWindow(int x, int y, int width, int height)
 
 // The console and the overlay say where it is.
 void handOverPicture(const std::string&) {}
+
+bool touchScreenFirst()
+{
+    return false;
+}

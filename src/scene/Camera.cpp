@@ -54,6 +54,11 @@ void Camera::mouseLook(int, int)
     float pitch = static_cast<float>(centreY - y) / 400.0f * lookScale;
     if (invertLook)
         pitch = -pitch;
+    turn(yaw, pitch);
+}
+
+void Camera::turn(float yaw, float pitch)
+{
     rotateView(pitch, side.x, side.y, side.z);
     rotateView(yaw, 0.0f, 1.0f, 0.0f);
 }

@@ -30,6 +30,9 @@ struct Camera {
     void rotateView(float angle, float x, float y, float z);
     // The window coordinates GLUT passes are not used: the pointer is read in screen pixels.
     void mouseLook(int x, int y);
+    // Looks up by pitch about the side, then turns left by yaw about the world's up (radians),
+    // as every look does: the mouse, a finger, a gamepad's stick.
+    void turn(float yaw, float pitch);
     // Puts the pointer at the centre without turning, as when it comes back into the window.
     void holdPointer();
     void updateSide();

@@ -87,6 +87,40 @@ TEST_F(IdleTest, SolidWallsInTheOpenStepAsTheFreeWalkDoes)
         }
 }
 
+// A stick leaned all the way walks exactly as its key, half way half as far; keys and sticks
+// together walk no faster than one key. With solid walls in the open as without them.
+TEST_F(IdleTest, SticksWalkAsTheirKeysDo)
+{
+    const struct {
+        Stride thumb, pad;
+        bool* key;
+        float share;
+        bool keyToo;
+    } leans[] = {{{1, 0}, {0, 0}, &forwardHeld, 1, false},
+                 {{0, 0}, {0, -1}, &leftHeld, 1, false},
+                 {{-0.5f, 0}, {0, 0}, &backwardHeld, 0.5f, false},
+                 {{1, 0}, {1, 0}, &forwardHeld, 1, true}};
+    solidWallSet = WallSet(1.0f, 4.5f);
+    for (const auto& lean : leans)
+        for (bool solid : {false, true}) {
+            SetUp();
+            solidWalls = solid;
+            *lean.key = true;
+            runFrames(5, 1.0 / 60.0);
+            const Vec3 byKey = camera.position - Vec3(7.5f, 4.0f, 0.0f);
+            SetUp();
+            *lean.key = lean.keyToo;
+            thumbStride = lean.thumb;
+            padStride = lean.pad;
+            runFrames(5, 1.0 / 60.0);
+            thumbStride = padStride = {0.0f, 0.0f};
+            solidWalls = false;
+            const Vec3 bySticks = camera.position - Vec3(7.5f, 4.0f, 0.0f);
+            EXPECT_NEAR((bySticks - byKey * lean.share).length(), 0.0f, 1e-6f) << lean.share << " " << solid;
+            EXPECT_GT(bySticks.length(), 0.1f);
+        }
+}
+
 TEST_F(IdleTest, NothingMovesBeforeTheFirstFrameIsTimed)
 {
     frameTimer = FrameTimer();

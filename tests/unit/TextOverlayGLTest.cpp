@@ -277,12 +277,15 @@ INSTANTIATE_TEST_SUITE_P(WindowSizes, GlyphTextureGLTest,
 
 // From 1440 rows on, the overlay is the one of a window `scale` times smaller (the letters at
 // their own size at 720 rows), every pixel a scale x scale block, and the scene's state comes
-// back as it was.
+// back as it was. A page on a sharp screen (pixel ratio 2 or 3) grows its letters with it, as
+// far as the overlay's 480 rows fit that many times (a phone held sideways: twice).
 TEST(GlyphTextureMagnifiedGLTest, BigScreensShowTheSevenHundredTwentyRowOverlayEnlarged)
 {
     const struct {
         int width, height, scale;
-    } screens[] = {{2560, 1440, 2}, {1920, 1440, 2}, {3840, 2160, 3}};
+        float pixelRatio;
+    } screens[] = {{2560, 1440, 2, 1.0f}, {1920, 1440, 2, 1.0f}, {3840, 2160, 3, 1.0f},
+                   {1280, 960, 2, 2.0f},  {2532, 1026, 2, 3.0f}, {1170, 2460, 3, 3.0f}};
     for (const auto& screen : screens) {
         SCOPED_TRACE(std::to_string(screen.width) + "x" + std::to_string(screen.height));
         FrameTimer timer;
@@ -291,6 +294,7 @@ TEST(GlyphTextureMagnifiedGLTest, BigScreensShowTheSevenHundredTwentyRowOverlayE
         const int smallWidth = screen.width / screen.scale, smallHeight = screen.height / screen.scale;
         const Picture small = drawOverGrey(smallWidth, smallHeight, [&] { overlay.draw(); });
         EXPECT_EQ(overlay.glyphs.scale, 1);
+        overlay.pixelRatio = screen.pixelRatio;
         GLuint sceneTexture = 0;
         GLint bound = 0, projectionDepth = 0, modelviewDepth = 0;
         const Picture big = drawOverGrey(screen.width, screen.height, [&] {

@@ -42,21 +42,28 @@ const RENDERERS = {
   mesa: ['--ignore-gpu-blocklist', '--use-gl=angle', '--use-angle=gl-egl'],
 };
 
+// A phone as Chromium's phone mode has it: 390 x 844 layout pixels of three screen pixels each,
+// touch only.
+const PHONE = { deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+
 // Opens the page in a window of width x height CSS pixels (the canvas is 24 rows less: the help
 // line); lines is every console line, in order. options.path follows the page's address
 // ("?level=..."); options.init runs in the page before its scripts; options.renderer is
-// 'swiftshader' (unless given) or 'mesa'.
+// 'swiftshader' (unless given) or 'mesa'; options.device holds Chromium's emulation of a device
+// (PHONE); options.clock installs a clock the test moves on (page.clock).
 async function openPage(width, height, options = {}) {
   const server = await serve();
   const userData = fs.mkdtempSync(path.join(require('node:os').tmpdir(), 'halvane-chromium-'));
   const context = await chromium.launchPersistentContext(userData, {
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true, headless: true,
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true,
     args: [...CHROMIUM_FLAGS, ...RENDERERS[options.renderer || 'swiftshader']],
-    viewport: { width, height }, acceptDownloads: true, ignoreDefaultArgs: ['--enable-automation'],
+    viewport: { width, height }, acceptDownloads: true, ignoreDefaultArgs: ['--enable-automation'], ...options.device,
   });
   const page = context.pages()[0] || await context.newPage();
   if (options.init)
     await page.addInitScript(options.init);
+  if (options.clock)
+    await page.clock.install();
   const lines = [];
   page.on('console', (message) => lines.push(message.text()));
   page.on('pageerror', (error) => lines.push('page error: ' + error.message));
@@ -70,4 +77,4 @@ async function openPage(width, height, options = {}) {
   return { page, lines, server, started, close };
 }
 
-module.exports = { openPage, serve, BUILD };
+module.exports = { openPage, serve, BUILD, PHONE };

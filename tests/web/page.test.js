@@ -5,7 +5,7 @@ const test = require('node:test');
 const assert = require('node:assert');
 const fs = require('node:fs');
 const path = require('node:path');
-const { openPage } = require('./page');
+const { openPage, PHONE } = require('./page');
 
 const DESKTOP = process.env.HALVANE_DESKTOP_FRAMES || path.resolve(__dirname, '../../build-web/desktop-frames');
 const OUT = path.resolve(__dirname, '../../build-web/test-output');
@@ -52,12 +52,34 @@ async function compare(page, actualPng, expectedPng, name, withoutLetters) {
   return result;
 }
 
+// The picture alone: the buttons over it (shown where there is a touch screen) are the page's.
 async function canvasPng(page) {
-  return page.locator('#canvas').screenshot();
+  return page.locator('#canvas').screenshot({ style: '#controls { visibility: hidden }' });
 }
 
 function desktopFrame(number) {
   return fs.readFileSync(path.join(DESKTOP, `halvane-000${number}.png`));
+}
+
+// Fingers on the page as a touch screen reports them: each [finger, fromX, fromY, toX, toY] lands,
+// all move to their ends together (in steps, as fingers do), and with lift they are lifted.
+async function drag(cdp, fingers, lift = true) {
+  const at = (share) => fingers.map(([id, x0, y0, x1, y1]) => ({ id, x: x0 + (x1 - x0) * share, y: y0 + (y1 - y0) * share }));
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: at(0) });
+  for (const share of [0.25, 0.5, 0.75, 1])
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: at(share) });
+  if (lift)
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+}
+
+function desktopConsole() {
+  return fs.readFileSync(path.join(DESKTOP, 'console.txt'), 'utf8');
+}
+
+// The seven rooms' lines of a console, without the model's drawing lines between them.
+function rooms(text) {
+  return text.replace(/going to draw animation sequence \d+\. frame \d+\./g, '')
+    .match(/making new room: 0:[\s\S]*making new room: 6:[\s\S]*?all walls set: 512 vertices\./)[0];
 }
 
 // The console as one stream, as the desktop program writes it: the page's console gets it line by line.
@@ -111,14 +133,17 @@ test('the page draws what the desktop program draws, and logs what it logs', asy
       await p.page.mouse.move(box.x + 420, box.y + 240);
       console.log('turn', await frameShows(p.page, desktopFrame(4), 'turned.png'));
     });
+    await t.test('a finger dragged on the right half turns as the mouse does, twice as far', async () => {
+      await p.page.keyboard.press('Home');
+      const cdp = await p.page.context().newCDPSession(p.page);
+      await drag(cdp, [[1, 400, 240, 450, 240]]);
+      console.log('finger', await frameShows(p.page, desktopFrame(4), 'finger-turned.png'));
+    });
     await t.test('4 builds the rooms and logs them word for word', async () => {
       const before = stream(p.lines).length;
       await p.page.keyboard.press('4');
       await p.page.waitForTimeout(500);
-      const desktop = fs.readFileSync(path.join(DESKTOP, 'console.txt'), 'utf8');
-      const rooms = (text) => text.replace(/going to draw animation sequence \d+\. frame \d+\./g, '')
-        .match(/making new room: 0:[\s\S]*making new room: 6:[\s\S]*?all walls set: 512 vertices\./)[0];
-      assert.strictEqual(rooms(stream(p.lines).slice(before)), rooms(desktop));
+      assert.strictEqual(rooms(stream(p.lines).slice(before)), rooms(desktopConsole()));
     });
     await t.test('w walks until it is let go', async () => {
       const standing = await canvasPng(p.page);
@@ -176,6 +201,94 @@ test('the page draws what the desktop program draws, and logs what it logs', asy
       await p.page.waitForTimeout(500);
       assert.ok((await compare(p.page, await canvasPng(p.page), inside, 'building-kept.png')).share <= SHARE_TOLERANCE, 'the refused building changed the scene');
     });
+  } finally {
+    await p.close();
+  }
+});
+
+// A gamepad of the standard layout, connected, whose sticks and buttons the test sets
+// (window.emulatedPad), where the browser's Gamepad API would report a real one.
+function emulatedGamepad() {
+  const pad = { id: 'emulated gamepad', index: 0, connected: true, mapping: 'standard', timestamp: 0, axes: [0, 0, 0, 0],
+    buttons: Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 })) };
+  window.emulatedPad = pad;
+  navigator.getGamepads = () => [pad, null, null, null];
+}
+
+// The page on a phone (Chromium's phone mode), its frames run by a clock the test moves on, so
+// that a thumb, a key and a gamepad held for the same frames walk exactly as far.
+test('on a phone the page fits the screen, and fingers, its menu and a gamepad do what the keys do', async (t) => {
+  const p = await openPage(390, 844, { device: PHONE, clock: true, init: emulatedGamepad });
+  try {
+    await p.page.waitForFunction(() => typeof GLctx !== 'undefined' && GLctx !== null && Module.frames > 2, null, { timeout: 30000 });
+    const cdp = await p.page.context().newCDPSession(p.page);
+    await t.test('the page is the screen\'s width, drawn in its pixels, with help for fingers', async () => {
+      assert.deepStrictEqual(await p.page.evaluate(() => [innerWidth, document.documentElement.scrollWidth, canvas.clientWidth,
+        canvas.width, canvas.height, getComputedStyle(document.querySelector('.mouse')).display,
+        getComputedStyle(document.getElementById('controls')).display]), [390, 390, 390, 1170, 2460, 'none', 'block']);
+      fs.mkdirSync(OUT, { recursive: true });
+      await p.page.screenshot({ path: path.join(OUT, 'phone-portrait.png') });
+    });
+    const frames = (ms) => p.page.clock.runFor(ms);
+    const shot = () => canvasPng(p.page);
+    // The same pixels make the same PNG: comparing the files is quicker than decoding pictures this large.
+    const same = (actual, expected, name) => {
+      fs.writeFileSync(path.join(OUT, name), actual);
+      assert.ok(actual.equals(expected), `${name} is not the picture it should be`);
+    };
+    // Four frames of a walk, then two standing (each frame of this size is slow to draw in software).
+    const walk = async (hold) => {
+      await hold(true);
+      await frames(64);
+      await hold(false);
+      await frames(32);
+      return shot();
+    };
+    const home = async () => {
+      await p.page.keyboard.press('Home');
+      await frames(32);
+    };
+    const thumb = (down) => down ? drag(cdp, [[1, 100, 600, 100, 400]], false) : cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+    const stick = (down) => p.page.evaluate((d) => { window.emulatedPad.axes[1] = d ? -1 : 0; }, down);
+    await p.page.clock.pauseAt(await p.page.evaluate(() => Date.now() + 1000));
+    await frames(32);
+    const start = await shot();
+    const byKey = await walk((down) => down ? p.page.keyboard.down('w') : p.page.keyboard.up('w'));
+    await t.test('a thumb held ahead walks as w does, and so does a gamepad\'s left stick', async () => {
+      await home();
+      same(await walk(thumb), byKey, 'phone-thumb.png');
+      await home();
+      same(await walk(stick), byKey, 'phone-pad.png');
+    });
+    await t.test('a finger on the right turns the view, while the thumb walks as after the turn', async () => {
+      await home();
+      await drag(cdp, [[2, 300, 500, 350, 500]]);
+      const turnThenWalk = await walk(thumb);
+      assert.ok((await compare(p.page, turnThenWalk, byKey, 'phone-turned.png')).share > 0.2, 'the finger did not turn the view');
+      await home();
+      same(await walk((down) => down ? drag(cdp, [[2, 300, 500, 350, 500], [1, 100, 600, 100, 400]], false) : thumb(false)),
+        turnThenWalk, 'phone-both.png');
+    });
+    await t.test('the menu\'s Home goes back, and its rooms button logs the rooms word for word, as 4 does', async () => {
+      const choose = async (button) => {
+        await p.page.tap('#more');
+        await p.page.tap(`#menu ${button}`);
+        await frames(32);
+      };
+      await choose('[data-special="106"]');
+      same(await shot(), start, 'phone-home.png');
+      const before = stream(p.lines).length;
+      await choose('[data-key="4"]');
+      assert.strictEqual(rooms(stream(p.lines).slice(before)), rooms(desktopConsole()));
+    });
+    await t.test('turned on its side, the canvas follows', async () => {
+      await p.page.setViewportSize({ width: 844, height: 390 });
+      await p.page.keyboard.press('F1');
+      await frames(32);
+      assert.deepStrictEqual(await p.page.evaluate(() => [canvas.width, canvas.height]), [2532, 1098]);
+      await p.page.screenshot({ path: path.join(OUT, 'phone-landscape.png') });
+    });
+    assert.deepStrictEqual(p.lines.filter((line) => line.startsWith('page error')), []);
   } finally {
     await p.close();
   }
@@ -247,8 +360,9 @@ async function drop(page, files, times) {
   }, [named, times]);
 }
 
-test('random keys and mouse for a while leave the page alive and its memory flat', async () => {
-  const p = await openPage(640, 504);
+// On a laptop with a touch screen and a gamepad: all of them at once, at random.
+test('random keys, mouse, fingers and gamepad for a while leave the page alive and its memory flat', async () => {
+  const p = await openPage(640, 504, { device: { hasTouch: true }, init: emulatedGamepad });
   try {
     await p.page.waitForFunction(() => typeof GLctx !== 'undefined' && GLctx !== null, null, { timeout: 20000 });
     const box = await p.page.locator('#canvas').boundingBox();
@@ -259,11 +373,30 @@ test('random keys and mouse for a while leave the page alive and its memory flat
     const memory = () => p.page.evaluate(() => ({ wasm: HEAP8.length, js: performance.memory.usedJSHeapSize, frames: Module.frames }));
     let random = 12345;
     const next = (n) => { random = (random * 1103515245 + 12345) % 2147483648; return random % n; };
+    const cdp = await p.page.context().newCDPSession(p.page);
+    // One or two fingers land, move or lift anywhere on the picture below the buttons (one of them
+    // opens the system's file picker).
+    let fingers = [];
+    const touch = async () => {
+      const type = fingers.length === 0 ? 'touchStart' : ['touchMove', 'touchEnd'][next(2)];
+      fingers = type === 'touchEnd' ? [] : Array.from({ length: fingers.length || 1 + next(2) }, (_, id) => ({ id, x: box.x + next(640), y: box.y + 60 + next(420) }));
+      await cdp.send('Input.dispatchTouchEvent', { type, touchPoints: fingers });
+    };
+    // The sticks lean anywhere; a button other than Back (a screenshot each time) changes.
+    const pad = () => p.page.evaluate(([axis, lean, button]) => {
+      window.emulatedPad.axes[axis] = lean;
+      window.emulatedPad.buttons[button].pressed = !window.emulatedPad.buttons[button].pressed;
+    }, [next(4), next(201) / 100 - 1, [0, 1, 2, 3, 9, 12, 13, 14, 15][next(9)]]);
     const end = Date.now() + SOAK_SECONDS * 1000;
     let warm = null;
     while (Date.now() < end) {
-      if (next(3) === 0)
+      const choice = next(5);
+      if (choice === 0)
         await p.page.mouse.move(box.x + next(640), box.y + next(480));
+      else if (choice === 1)
+        await touch();
+      else if (choice === 2)
+        await pad();
       else
         await p.page.keyboard.press(keys[next(keys.length)], { delay: next(50) });
       if (!warm && Date.now() > end - SOAK_SECONDS * 500)

@@ -1,5 +1,6 @@
 // halvane_bench: measures halvane beside its baselines and prints one table.
 //   halvane_bench [--short] [--out FILE] [--pictures FOLDER] [--only startup|frames|loaders|hitches|walking|building]
+//                 [--screen WIDTHxHEIGHT]  (one screen in place of 1024x768 and 1920x1080: a phone's canvas)
 // Loaders and walking run in this process; start-up, frames and hitches run in one worker process per
 // screen size, each on a private Xvfb (Mesa's llvmpipe renders), and hand back their rows.
 #include "Bench.h"
@@ -16,6 +17,7 @@
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,10 +28,16 @@ struct Screen {
     std::string name() const { return std::to_string(width) + "x" + std::to_string(height); }
 };
 
-const Screen SCREENS[] = {{1024, 768}, {1920, 1080}};
+const std::vector<Screen> SCREENS = {{1024, 768}, {1920, 1080}};
+
+bool readScreen(const char* text, Screen& screen)
+{
+    return std::sscanf(text, "%dx%d", &screen.width, &screen.height) == 2 && screen.width > 0 && screen.height > 0;
+}
 
 struct Arguments {
     BenchOptions options;
+    std::vector<Screen> screens = SCREENS;
     std::string out = "benchmark-results.md";
     std::string workerRows;  // set in a worker: where its rows go
     std::string workerScreen;
@@ -38,6 +46,7 @@ struct Arguments {
 Arguments parse(int argc, char** argv)
 {
     Arguments a;
+    Screen screen{0, 0};
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -49,11 +58,13 @@ Arguments parse(int argc, char** argv)
             a.options.only = argv[++i];
         else if (arg == "--pictures" && hasValue)
             a.options.picturesFolder = argv[++i];
+        else if (arg == "--screen" && hasValue && readScreen(argv[++i], screen))
+            a.screens = {screen};
         else if (arg == "--worker" && i + 2 < argc) {
             a.workerScreen = argv[++i];
             a.workerRows = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: %s [--short] [--out FILE] [--pictures FOLDER] [--only SECTION]\n",
+            std::fprintf(stderr, "usage: %s [--short] [--out FILE] [--pictures FOLDER] [--only SECTION] [--screen WxH]\n",
                          argv[0]);
             std::exit(2);
         }
@@ -182,7 +193,7 @@ int main(int argc, char** argv)
             rows.push_back(row);
     std::string renderer;
     if (a.options.only != "loaders" && a.options.only != "walking")
-        for (const Screen& screen : SCREENS)
+        for (const Screen& screen : a.screens)
             if (!runWorkerOn(screen, a, argv[0], renderer, rows))
                 return 1;
     std::stable_sort(rows.begin(), rows.end(),

@@ -55,12 +55,10 @@ std::string loadBuildingFile(const std::string& path)
     return "loaded " + path.substr(path.rfind('/') + 1);
 }
 
+// Files dropped onto the canvas, or picked from the page's menu where nothing can be dropped (a
+// phone), go the same way.
 EM_JS(void, listenForDrops, (), {
-    var canvas = document.getElementById('canvas');
-    canvas.addEventListener('dragover', function(event) { event.preventDefault(); });
-    canvas.addEventListener('drop', function(event) {
-        event.preventDefault();
-        var files = Array.from(event.dataTransfer.files);
+    var take = function(files) {
         Promise.all(files.map(function(file) { return file.arrayBuffer(); })).then(function(contents) {
             try { FS.mkdir('/dropped'); } catch (e) {}
             var paths = files.map(function(file, i) {
@@ -70,7 +68,19 @@ EM_JS(void, listenForDrops, (), {
             });
             Module.ccall('halvaneDropped', null, ['string'], [paths.join('\n')]);
         });
+    };
+    var canvas = document.getElementById('canvas');
+    canvas.addEventListener('dragover', function(event) { event.preventDefault(); });
+    canvas.addEventListener('drop', function(event) {
+        event.preventDefault();
+        take(Array.from(event.dataTransfer.files));
     });
+    var picker = document.getElementById('open-files');
+    if (picker)
+        picker.addEventListener('change', function() {
+            take(Array.from(picker.files));
+            picker.value = "";
+        });
 });
 
 // What the link's fetch left: "problem" when a file could not be fetched, else each named

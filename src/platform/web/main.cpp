@@ -1,5 +1,6 @@
 // halvane as a web page: the same start as the desktop program, then the page's own inputs
-// (captured pointer, canvas size, Alt+Enter, dropped files) wired to the same callbacks.
+// (captured pointer, canvas size, fingers and buttons, Alt+Enter, dropped files) wired to the
+// same callbacks.
 #include "app/callbacks.h"
 #include "platform/web/drop.h"
 #include "app/globals.h"
@@ -19,10 +20,12 @@ void pointerMoved()
     passiveMotion(0, 0);
 }
 
-// The browser may leave full screen by itself (Escape): the program follows what it sees.
-void canvasResized(int width, int height)
+// The browser may leave full screen by itself (Escape): the program follows what it sees. On a
+// sharp screen the letters grow with its pixels.
+void canvasResized(int width, int height, float pixelRatio)
 {
     fullScreen = fullScreenShown();
+    overlay.pixelRatio = pixelRatio;
     reshape(width, height);
 }
 
@@ -65,6 +68,8 @@ int main(int argc, char** argv)
         return 1;
     }
     watchPage(pointerMoved, canvasResized);
+    watchFingers();
+    offerControls();
     emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, onKeyDown);
     acceptDroppedFiles();
     openLinkedFiles();
