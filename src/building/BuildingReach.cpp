@@ -36,11 +36,8 @@ std::size_t standingCount(const Building& building, int across)
         for (int k = 0; k < across; ++k) {
             const float x = building.low.x + size.x * (float(i) + 0.5f) / float(across);
             const float z = building.low.z + size.z * (float(k) + 0.5f) / float(across);
-            float top = building.high.y + 1.0f, floor;
-            while (standingFloor(building.faces, x, z, top, building.low.y - 1.0f, floor)) {
-                count += bodyFits(building.faces, Vec3(x, floor, z)) ? 1 : 0;
-                top = floor - STEP_HEIGHT - 1e-3f;
-            }
+            forEachFloorDown(building.faces, x, z, building.high.y + 1.0f, building.low.y - 1.0f,
+                             [&](float floor) { count += bodyFits(building.faces, Vec3(x, floor, z)) ? 1 : 0; });
         }
     return count;
 }
@@ -113,12 +110,10 @@ std::unordered_map<Key, Vec3> standingPlaces(const Building& building)
     for (long x = x0; x <= x1; ++x)
         for (long z = z0; z <= z1; ++z) {
             const float px = (float(x) + 0.5f) * cellSize, pz = (float(z) + 0.5f) * cellSize;
-            float top = building.high.y + 1.0f, floor;
-            while (standingFloor(building.faces, px, pz, top, building.low.y - 1.0f, floor)) {
+            forEachFloorDown(building.faces, px, pz, building.high.y + 1.0f, building.low.y - 1.0f, [&](float floor) {
                 if (bodyFits(building.faces, Vec3(px, floor, pz)))
                     places.emplace(cellOf(Vec3(px, floor, pz)).key(), Vec3(px, floor, pz));
-                top = floor - STEP_HEIGHT - 1e-3f;
-            }
+            });
         }
     return places;
 }

@@ -36,13 +36,10 @@ Vec3 middleOf(const Building& building)
 template <typename Visit>
 void forEachStandingPlace(const Building& building, float x, float z, Visit visit)
 {
-    float top = building.high.y + 1.0f;
-    float floor;
-    while (standingFloor(building.faces, x, z, top, building.low.y - 1.0f, floor)) {
+    forEachFloorDown(building.faces, x, z, building.high.y + 1.0f, building.low.y - 1.0f, [&](float floor) {
         if (bodyFits(building.faces, Vec3(x, floor, z)))
             visit(Vec3(x, floor, z));
-        top = floor - STEP_HEIGHT - 1e-3f;
-    }
+    });
 }
 
 // How far the eye sees along the level heading `angle` (radians), up to `reach`.

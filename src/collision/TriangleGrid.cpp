@@ -10,6 +10,10 @@ constexpr float SMALLEST_CELL = 1.5f;
 // The grid never holds more cells than this (8 MB of offsets), nor more listings than
 // LISTINGS_PER_TRIANGLE per triangle beside one per cell: larger cells are taken instead.
 constexpr double MOST_CELLS = 2.0 * 1024 * 1024;
+// Nor more along one axis (614 m of the smallest cells): a query down a column of a building
+// that a stray corner stretches far out visits every cell of it, and the start and the reach
+// report ask tens of thousands of those.
+constexpr double MOST_CELLS_ALONG = 1024.0;
 constexpr double LISTINGS_PER_TRIANGLE = 8.0;
 
 bool finite(const Vec3& v)
@@ -63,6 +67,8 @@ double cellCount(const Bounds& b, float size, int cells[3])
         const double n = std::max(1.0, std::ceil(static_cast<double>(extent[a]) / size + 1e-6));
         cells[a] = n < 1e9 ? static_cast<int>(n) : 1000000000;
         count *= n;
+        if (n > MOST_CELLS_ALONG)
+            count = MOST_CELLS + 1.0;
     }
     return count;
 }

@@ -36,6 +36,22 @@ bool partsFit(const TriangleGrid& grid, Vec3 feet, const BodyPart* parts, int co
 // The highest floor under (x, z), or a crack's width beside it, between `top` and `bottom`, in
 // `height`; false when none. What the visitor stands on.
 bool standingFloor(const TriangleGrid& grid, float x, float z, float top, float bottom, float& height);
+
+// Every floor to stand on in the column at (x, z) from `top` down to `bottom`, the highest first,
+// each more than a step below the last; ends where the floors lie so far out that a float no
+// longer tells a step below one from the floor itself.
+template <typename Visit>
+void forEachFloorDown(const TriangleGrid& grid, float x, float z, float top, float bottom, Visit visit)
+{
+    float floor;
+    while (standingFloor(grid, x, z, top, bottom, floor)) {
+        visit(floor);
+        const float below = floor - STEP_HEIGHT - 1e-3f;
+        if (!(below < floor))
+            return;
+        top = below;
+    }
+}
 // The highest floor face right under (x, z) between `top` and `bottom`, in `height`; false when none.
 bool floorBelow(const TriangleGrid& grid, float x, float z, float top, float bottom, float& height);
 // A visitor put at `feet`: standing on the floor there when one is within a step above or
