@@ -12,14 +12,9 @@ protected:
     FakePointer pointer;
     Camera camera;
 
-    // The camera as the scene set-up places it: at (7.5, 4, 0) looking along -x.
     void SetUp() override
     {
-        camera.pointer = &pointer;
-        camera.position.set(7.5f, 4.0f, 0.0f);
-        camera.viewPoint.set(0.0f, 4.0f, 0.0f);
-        camera.up.set(0.0f, 1.0f, 0.0f);
-        camera.updateSide();
+        placeAtHallStart(camera, pointer);
     }
 
     float viewLength() const { return (camera.viewPoint - camera.position).length(); }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "scene/Camera.h"
 
 class FakeClock : public Clock {
 public:
@@ -33,3 +34,14 @@ public:
         ++warps;
     }
 };
+
+// The camera as the scene set-up places it in our hall: at (7.5, 4, 0) looking along -x, turned
+// by the fake pointer.
+inline void placeAtHallStart(Camera& camera, FakePointer& pointer)
+{
+    camera.pointer = &pointer;
+    camera.position.set(7.5f, 4.0f, 0.0f);
+    camera.viewPoint.set(0.0f, 4.0f, 0.0f);
+    camera.up.set(0.0f, 1.0f, 0.0f);
+    camera.updateSide();
+}

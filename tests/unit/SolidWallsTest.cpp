@@ -128,11 +128,7 @@ protected:
         roomsBuilt = false;
         keyUp('4', 0, 0);
         testing::internal::GetCapturedStdout();
-        camera.pointer = &pointer;
-        camera.position.set(7.5f, 4.0f, 0.0f);
-        camera.viewPoint.set(0.0f, 4.0f, 0.0f);
-        camera.up.set(0.0f, 1.0f, 0.0f);
-        camera.updateSide();
+        placeAtHallStart(camera, pointer);
         startView = camera;
         frameTimer = FrameTimer(60.0f, clock);
         solidWalls = true;

@@ -42,11 +42,7 @@ protected:
     FakePointer pointer;
     void SetUp() override
     {
-        camera.pointer = &pointer;
-        camera.position.set(7.5f, 4.0f, 0.0f);
-        camera.viewPoint.set(0.0f, 4.0f, 0.0f);
-        camera.up.set(0.0f, 1.0f, 0.0f);
-        camera.updateSide();
+        placeAtHallStart(camera, pointer);
         startView = camera;
         // Whatever a test before left switched on (the help, solid walls) starts off.
         solidWalls = showHelp = screenshotWanted = false;
